@@ -1,0 +1,103 @@
+#pragma once
+
+// What every test program shares: its main(), grabbing a widget at a fixed size, probing pixels
+// with a tolerance for antialiasing, and fuzzy comparison of doubles.
+
+#include "resources/resources.h"
+
+#include <QApplication>
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QString>
+#include <QTest>
+#include <QWidget>
+
+#include <cmath>
+
+namespace testsupport
+{
+
+// The font every demonstration window gives its plots.
+inline QFont plotFont()
+{
+    QFont f;
+    f.setPointSize(14);
+    f.setBold(true);
+    return f;
+}
+
+// Paints `w` at the given size into an image of device pixel ratio 1, without showing it.
+inline QImage grab(QWidget &w, QSize size)
+{
+    w.resize(size);
+    w.ensurePolished();
+    QImage img(size, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    w.render(&img);
+    return img;
+}
+
+inline bool near(const QColor &a, const QColor &b, int tolerance)
+{
+    return std::abs(a.red() - b.red()) <= tolerance &&
+           std::abs(a.green() - b.green()) <= tolerance &&
+           std::abs(a.blue() - b.blue()) <= tolerance;
+}
+
+inline QString describe(const QColor &c)
+{
+    return QStringLiteral("(%1, %2, %3)").arg(c.red()).arg(c.green()).arg(c.blue());
+}
+
+// True when the pixel at (x, y) is within `tolerance` of `expected` in every channel.
+inline bool pixelIs(const QImage &img, int x, int y, const QColor &expected, int tolerance = 40)
+{
+    if (!img.rect().contains(x, y))
+        return false;
+    return near(img.pixelColor(x, y), expected, tolerance);
+}
+
+// True when some pixel of the column x between rows y0 and y1 (inclusive) matches.
+inline bool columnHas(const QImage &img, int x, int y0, int y1, const QColor &expected,
+                      int tolerance = 40)
+{
+    for (int y = std::min(y0, y1); y <= std::max(y0, y1); ++y)
+        if (pixelIs(img, x, y, expected, tolerance))
+            return true;
+    return false;
+}
+
+inline QString pixelReport(const QImage &img, int x, int y, const QColor &expected)
+{
+    const QString actual =
+        img.rect().contains(x, y) ? describe(img.pixelColor(x, y)) : QStringLiteral("outside");
+    return QStringLiteral("pixel (%1, %2) is %3, expected %4")
+        .arg(x)
+        .arg(y)
+        .arg(actual, describe(expected));
+}
+
+inline bool fuzzy(double a, double b, double tolerance = 1e-6)
+{
+    return std::abs(a - b) <= tolerance;
+}
+
+} // namespace testsupport
+
+// Like QTEST_MAIN, with the compiled-in images registered first.
+#define VELTARN_TEST_MAIN(TestClass)                                                               \
+    int main(int argc, char *argv[])                                                               \
+    {                                                                                              \
+        QApplication app(argc, argv);                                                              \
+        veltarn::initResources();                                                                  \
+        TestClass tc;                                                                              \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
+        return QTest::qExec(&tc, argc, argv);                                                      \
+    }
+
+// Fails with the pixel's actual colour when it is not the expected one.
+#define VERIFY_PIXEL(img, x, y, colour)                                                            \
+    QVERIFY2(testsupport::pixelIs((img), (x), (y), (colour)),                                      \
+             qPrintable(testsupport::pixelReport((img), (x), (y), (colour))))
