@@ -1,0 +1,16 @@
+#include "modulation/fieldamplitudefunreper.h"
+
+#include "modulation/modulationplot.h"
+
+#include <QPainter>
+
+fieldAmplitudeFunReper::fieldAmplitudeFunReper(QWidget *parent) : QWidget(parent)
+{
+    modulationplot::setBackground(*this, modulationplot::referenceBackground);
+}
+
+void fieldAmplitudeFunReper::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    modulationplot::paintSignal(p, size(), model, tr("Реперный сигнал"));
+}

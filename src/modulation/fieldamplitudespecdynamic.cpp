@@ -1,0 +1,55 @@
+#include "modulation/fieldamplitudespecdynamic.h"
+
+#include "modulation/modulationplot.h"
+
+#include <QPainter>
+
+fieldAmplitudeSpecDynamic::fieldAmplitudeSpecDynamic(QWidget *parent) : QWidget(parent)
+{
+    modulationplot::setBackground(*this, modulationplot::liveBackground);
+}
+
+void fieldAmplitudeSpecDynamic::mValueChanged(int k)
+{
+    model.setDepth(k);
+    update();
+}
+
+void fieldAmplitudeSpecDynamic::omegaNValueChanged(int k)
+{
+    model.setOmegaN(k);
+    update();
+}
+
+void fieldAmplitudeSpecDynamic::omegaMValueChanged(int k)
+{
+    model.setOmegaM(k);
+    update();
+}
+
+void fieldAmplitudeSpecDynamic::mxValueChanged(int x)
+{
+    model.setDepth(x / 100.0 + model.depth());
+    update();
+}
+
+void fieldAmplitudeSpecDynamic::omegaNxValueChanged(int x)
+{
+    model.setOmegaN(x / 100.0 + model.omegaN());
+    update();
+}
+
+void fieldAmplitudeSpecDynamic::omegaMxValueChanged(int x)
+{
+    model.setOmegaM(x / 100.0 + model.omegaM());
+    update();
+}
+
+void fieldAmplitudeSpecDynamic::paintEvent(QPaintEvent *)
+{
+    model.computeLines();
+    QPainter p(this);
+    const modulationplot::SpectrumLayout layout(size(), model);
+    modulationplot::drawSpectrumBackdrop(p, layout, tr("Спектр"));
+    modulationplot::drawSpectrumLines(p, layout, model);
+}

@@ -1,0 +1,91 @@
+#include "modulation/modulationplot.h"
+
+#include "draw/plotpainting.h"
+
+#include <QLine>
+#include <QPainter>
+#include <QPalette>
+#include <QWidget>
+
+namespace modulationplot
+{
+
+namespace
+{
+
+constexpr int curveSegments = 3000;
+constexpr double timeStep = 0.01;
+
+void drawCurve(QPainter &p, const draw::PixelFrame &f, const modulatedSignal &s)
+{
+    // Values are added to the axis row, so positive values lie below the time axis.
+    const auto row = [&](double t) { return draw::toPixel(s.value(t) * f.scaleY + f.originY); };
+    double t0 = 0.0;
+    for (int i = 0; i < curveSegments; ++i) {
+        const double t1 = t0 + timeStep;
+        p.drawLine(QLine(f.x(t0), row(t0), f.x(t1), row(t1)));
+        t0 = t1;
+    }
+}
+
+} // namespace
+
+const Pens &pens()
+{
+    static const Pens table{
+        draw::makePen(draw::gridColour, 1.0, Qt::FlatCap),
+        draw::makePen(Qt::black, 3.0, Qt::FlatCap),
+        draw::makePen(Qt::darkBlue, 3.0, Qt::FlatCap),
+        draw::makePen(Qt::red, 5.0, Qt::FlatCap),
+        draw::makePen(Qt::darkBlue, 10.0, Qt::RoundCap),
+    };
+    return table;
+}
+
+void setBackground(QWidget &w, const QColor &colour)
+{
+    w.setPalette(QPalette(colour));
+    w.setAutoFillBackground(true);
+}
+
+void paintSignal(QPainter &p, QSize size, const modulatedSignal &s, const QString &caption)
+{
+    const int mid = size.height() / 2;
+    const auto f = draw::PixelFrame::spectrum(size, leftMargin, mid, signalScaleX, signalScaleY);
+    p.setRenderHint(QPainter::Antialiasing, true);
+    p.setPen(pens().gridPen);
+    draw::drawSpectrumGrid(p, f, signalScaleX, signalScaleY);
+    p.setPen(pens().axisPen);
+    draw::drawHorizontalAxis(p, mid, size.width());
+    draw::drawCaption(p, 10, 20, caption);
+    p.setPen(pens().curvePen);
+    drawCurve(p, f, s);
+}
+
+SpectrumLayout::SpectrumLayout(QSize size, const modulatedSignal &s)
+    : size(size), frame(draw::PixelFrame::spectrum(size, leftMargin, 3 * size.height() / 4,
+                                                   spectrumScaleX, spectrumScaleY)),
+      positions{(s.omegaN() - s.omegaM()) - frequencyOffset, s.omegaN() - frequencyOffset,
+                (s.omegaN() + s.omegaM()) - frequencyOffset}
+{
+}
+
+void drawSpectrumBackdrop(QPainter &p, const SpectrumLayout &l, const QString &caption)
+{
+    const int w = l.size.width();
+    p.setPen(pens().gridPen);
+    draw::drawSpectrumGrid(p, l.frame, spectrumScaleX, spectrumScaleY);
+    p.setPen(pens().axisPen);
+    draw::drawHorizontalAxis(p, l.base(), w);
+    draw::drawCaption(p, w - 200, 30, caption);
+    draw::drawCaption(p, w - 30, l.base() + 30, QString(draw::glyph::omega));
+}
+
+void drawSpectrumLines(QPainter &p, const SpectrumLayout &l, const modulatedSignal &s)
+{
+    for (std::size_t i = 0; i < l.positions.size(); ++i)
+        draw::drawSpectralLine(p, l.frame.x(l.positions[i]), l.base(), l.frame.y(s.lines()[i]),
+                               pens().linePen, pens().dotPen);
+}
+
+} // namespace modulationplot

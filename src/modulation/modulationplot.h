@@ -1,0 +1,69 @@
+#pragma once
+
+#include "draw/pixelframe.h"
+#include "modulation/modulatedsignal.h"
+
+#include <QColor>
+#include <QPen>
+#include <QSize>
+#include <QString>
+
+#include <array>
+
+class QPainter;
+class QWidget;
+
+// Painting shared by the live and the reference plots of the modulated signal: the reference
+// pictures are the live ones at the reference parameters, with their own captions (and labels on
+// the spectrum).
+namespace modulationplot
+{
+
+inline const QColor liveBackground(255, 255, 230);
+inline const QColor referenceBackground(240, 255, 240);
+
+// Pixels per unit, also the grid steps.
+constexpr int signalScaleX = 30;
+constexpr int signalScaleY = 15;
+constexpr int spectrumScaleX = 60;
+constexpr int spectrumScaleY = 15;
+
+// Column of time 0 and of the lowest frequency shown.
+constexpr int leftMargin = 10;
+// Frequency at the left margin of the spectrum plots.
+constexpr double frequencyOffset = 3.0;
+
+struct Pens {
+    QPen gridPen;
+    QPen axisPen;
+    QPen curvePen;
+    QPen linePen;
+    QPen dotPen;
+};
+const Pens &pens();
+
+// Palette generated from one colour, filled behind the plot.
+void setBackground(QWidget &w, const QColor &colour);
+
+// Grid, time axis, caption at (10, 20) and 30 time units of the curve, positive values below
+// the axis.
+void paintSignal(QPainter &p, QSize size, const modulatedSignal &s, const QString &caption);
+
+// Where a spectrum puts its frequency axis and its three lines.
+struct SpectrumLayout {
+    SpectrumLayout(QSize size, const modulatedSignal &s);
+
+    QSize size;
+    draw::PixelFrame frame;
+    // Frequencies of the lower side, carrier and upper side lines, less the offset.
+    std::array<double, 3> positions;
+
+    int base() const { return frame.originY; }
+};
+
+// Grid, frequency axis with arrowhead, caption near the right edge and the axis letter.
+void drawSpectrumBackdrop(QPainter &p, const SpectrumLayout &l, const QString &caption);
+// The three lines in order lower side, carrier, upper side, each topped by its dot.
+void drawSpectrumLines(QPainter &p, const SpectrumLayout &l, const modulatedSignal &s);
+
+} // namespace modulationplot
