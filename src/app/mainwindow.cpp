@@ -1,0 +1,67 @@
+#include "app/mainwindow.h"
+
+#include "app/author.h"
+#include "app/titlefont.h"
+
+#include <QPalette>
+
+#include <cstdio>
+#include <cstdlib>
+
+MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
+{
+    veltarn::addTitleFontSubstitute();
+    ui.setupUi(this);
+    setPalette(QPalette(QColor(200, 200, 255)));
+    setAutoFillBackground(true);
+
+    connect(ui.startHarmonicRectangle, &QPushButton::clicked, this,
+            &MainWindow::changeWindowHarmonic);
+    connect(ui.startPeriodicSpectres, &QPushButton::clicked, this,
+            &MainWindow::changeSpectreOfPeriodicSignal);
+    connect(ui.startHarmonicTriangle, &QPushButton::clicked, this,
+            &MainWindow::changeWindowHarmonicTriangle);
+    connect(ui.startHarmonicTrapeze, &QPushButton::clicked, this,
+            &MainWindow::changeWindowHarmonicTrapeze);
+    connect(ui.startSignalDependence, &QPushButton::clicked, this,
+            &MainWindow::changeSpectreDependences);
+    connect(ui.startAmplitudeModSignal, &QPushButton::clicked, this,
+            &MainWindow::changeAmplitudeModulatedSignal);
+    connect(ui.close, &QPushButton::clicked, this, &MainWindow::close);
+    connect(ui.Author, &QPushButton::clicked, this, &MainWindow::changeAuthor);
+}
+
+// Every button opens a new, independent window in its initial state, full screen above the menu,
+// which stays open beneath. A closed window is never shown again, so it is destroyed at once
+// instead of piling up over a long lecture.
+template <class Window> void MainWindow::openWindow()
+{
+    auto *window = new Window;
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->showFullScreen();
+}
+
+void MainWindow::changeWindowHarmonic() {}
+
+void MainWindow::changeWindowHarmonicTriangle() {}
+
+void MainWindow::changeSpectreOfPeriodicSignal() {}
+
+void MainWindow::changeWindowHarmonicTrapeze() {}
+
+void MainWindow::changeSpectreDependences() {}
+
+void MainWindow::changeAmplitudeModulatedSignal() {}
+
+void MainWindow::changeAuthor()
+{
+    openWindow<author>();
+}
+
+// "Выход" must not wait for the event loop nor run any destructor while demonstration windows
+// are still alive: the process ends here, the way _exit does, after what was printed is out.
+void MainWindow::close()
+{
+    std::fflush(nullptr);
+    std::_Exit(EXIT_SUCCESS);
+}
