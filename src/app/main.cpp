@@ -1,4 +1,5 @@
 #include "app/display.h"
+#include "app/fullscreen.h"
 #include "app/mainwindow.h"
 #include "resources/resources.h"
 
@@ -17,6 +18,6 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     veltarn::initResources();
     MainWindow w;
-    w.showFullScreen();
+    veltarn::showFullScreen(w);
     return application.exec();
 }

@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 
 #include "app/author.h"
+#include "app/fullscreen.h"
 #include "app/titlefont.h"
 
 #include <QPalette>
@@ -38,7 +39,7 @@ template <class Window> void MainWindow::openWindow()
 {
     auto *window = new Window;
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->showFullScreen();
+    veltarn::showFullScreen(*window);
 }
 
 void MainWindow::changeWindowHarmonic() {}
