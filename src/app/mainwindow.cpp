@@ -59,8 +59,9 @@ void MainWindow::changeAuthor()
     openWindow<author>();
 }
 
-// "Выход" must not wait for the event loop nor run any destructor while demonstration windows
-// are still alive: the process ends here, the way _exit does, after what was printed is out.
+// "Выход" ends the lecture at once, however many demonstration windows are open: no return to
+// the event loop, and no destructors or static clean-up run under windows still alive. Only
+// what was printed is flushed first.
 void MainWindow::close()
 {
     std::fflush(nullptr);
