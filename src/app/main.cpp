@@ -1,13 +1,23 @@
+#include "app/display.h"
+#include "app/fullscreen.h"
 #include "app/mainwindow.h"
 #include "resources/resources.h"
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    if (!veltarn::hasDisplay(argc, argv)) {
+        std::fputs("veltarn: no display to show the windows on: set DISPLAY or WAYLAND_DISPLAY "
+                   "(or QT_QPA_PLATFORM=offscreen to run without a screen)\n",
+                   stderr);
+        return 1;
+    }
+    QApplication application(argc, argv);
     veltarn::initResources();
     MainWindow w;
-    w.showFullScreen();
-    return app.exec();
+    veltarn::showFullScreen(w);
+    return application.exec();
 }

@@ -1,11 +1,32 @@
 #pragma once
 
+#include "ui_mainwindow.h"
+
 #include <QMainWindow>
 
-// Placeholder until the main menu form lands.
+// The main menu: a full-screen title page whose buttons open the demonstration windows and the
+// author window on top of it, and end the program.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
+
 public:
-    explicit MainWindow(QWidget *parent = nullptr) : QMainWindow(parent) {}
+    explicit MainWindow(QWidget *parent = nullptr);
+
+public slots:
+    void changeWindowHarmonic();
+    void changeWindowHarmonicTriangle();
+    void changeSpectreOfPeriodicSignal();
+    void changeWindowHarmonicTrapeze();
+    void changeSpectreDependences();
+    void changeAmplitudeModulatedSignal();
+    void changeAuthor();
+    // Ends the process with status 0 at once, whatever other windows are open. It hides
+    // QWidget::close() on purpose: the "Выход" button never merely closes the menu.
+    void close();
+
+private:
+    template <class Window> static void openWindow();
+
+    Ui::MainWindow ui;
 };

@@ -1,0 +1,69 @@
+#include "app/mainwindow.h"
+
+#include "app/author.h"
+#include "app/fullscreen.h"
+#include "app/titlefont.h"
+
+#include <QPalette>
+
+#include <cstdio>
+#include <cstdlib>
+
+MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
+{
+    veltarn::addTitleFontSubstitute();
+    ui.setupUi(this);
+    setPalette(QPalette(QColor(200, 200, 255)));
+    setAutoFillBackground(true);
+
+    connect(ui.startHarmonicRectangle, &QPushButton::clicked, this,
+            &MainWindow::changeWindowHarmonic);
+    connect(ui.startPeriodicSpectres, &QPushButton::clicked, this,
+            &MainWindow::changeSpectreOfPeriodicSignal);
+    connect(ui.startHarmonicTriangle, &QPushButton::clicked, this,
+            &MainWindow::changeWindowHarmonicTriangle);
+    connect(ui.startHarmonicTrapeze, &QPushButton::clicked, this,
+            &MainWindow::changeWindowHarmonicTrapeze);
+    connect(ui.startSignalDependence, &QPushButton::clicked, this,
+            &MainWindow::changeSpectreDependences);
+    connect(ui.startAmplitudeModSignal, &QPushButton::clicked, this,
+            &MainWindow::changeAmplitudeModulatedSignal);
+    connect(ui.close, &QPushButton::clicked, this, &MainWindow::close);
+    connect(ui.Author, &QPushButton::clicked, this, &MainWindow::changeAuthor);
+}
+
+// Every button opens a new, independent window in its initial state, full screen above the menu,
+// which stays open beneath. A closed window is never shown again, so it is destroyed at once
+// instead of piling up over a long lecture.
+template <class Window> void MainWindow::openWindow()
+{
+    auto *window = new Window;
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    veltarn::showFullScreen(*window);
+}
+
+void MainWindow::changeWindowHarmonic() {}
+
+void MainWindow::changeWindowHarmonicTriangle() {}
+
+void MainWindow::changeSpectreOfPeriodicSignal() {}
+
+void MainWindow::changeWindowHarmonicTrapeze() {}
+
+void MainWindow::changeSpectreDependences() {}
+
+void MainWindow::changeAmplitudeModulatedSignal() {}
+
+void MainWindow::changeAuthor()
+{
+    openWindow<author>();
+}
+
+// "Выход" ends the lecture at once, however many demonstration windows are open: no return to
+// the event loop, and no destructors or static clean-up run under windows still alive. Only
+// what was printed is flushed first.
+void MainWindow::close()
+{
+    std::fflush(nullptr);
+    std::_Exit(EXIT_SUCCESS);
+}

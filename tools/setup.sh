@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing need on Debian 12 (as root, or through sudo).
+# Does nothing, and needs no network, when everything is already there.
+set -euo pipefail
+
+packages=(build-essential cmake qt6-base-dev qt6-qpa-plugins libgl-dev
+          fonts-ipafont-mincho fonts-liberation)
+
+if ! command -v dpkg-query >/dev/null; then
+    echo "setup: not a Debian system; install a C++17 compiler, CMake and Qt 6 by hand (see README.md)" >&2
+    exit 1
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$p")
+    fi
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+if [[ $(id -u) -eq 0 ]]; then
+    as_root=()
+elif command -v sudo >/dev/null; then
+    as_root=(sudo)
+else
+    echo "setup: missing ${missing[*]}; run as root or install sudo" >&2
+    exit 1
+fi
+echo "setup: installing ${missing[*]}"
+"${as_root[@]}" apt-get update
+"${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
+    apt-get install -y --no-install-recommends "${missing[@]}"
