@@ -3,6 +3,7 @@
 #include "app/author.h"
 #include "app/fullscreen.h"
 #include "app/titlefont.h"
+#include "modulation/amplitudemodulatedsignal.h"
 
 #include <QPalette>
 
@@ -52,7 +53,10 @@ void MainWindow::changeWindowHarmonicTrapeze() {}
 
 void MainWindow::changeSpectreDependences() {}
 
-void MainWindow::changeAmplitudeModulatedSignal() {}
+void MainWindow::changeAmplitudeModulatedSignal()
+{
+    openWindow<amplitudeModulatedSignal>();
+}
 
 void MainWindow::changeAuthor()
 {
