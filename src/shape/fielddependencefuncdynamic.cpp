@@ -23,14 +23,9 @@ void fieldDependenceFuncDynamic::periodValueChanged(int v)
 void fieldDependenceFuncDynamic::reperPeriod()
 {
     signal.period = referencePeriod;
-    if (signal.tau1 > referencePeriod) {
-        signal.tau1 = referencePeriod;
-        emit tau1Changed(referencePeriod);
-        if (signal.tau2 > referencePeriod) {
-            signal.tau2 = referencePeriod;
-            emit tau2Changed(referencePeriod);
-        }
-    }
+    // τ2 ≤ τ1 held before, so only a base cut down to the new period can leave the top too long.
+    if (lower(signal.tau1, referencePeriod, &fieldDependenceFuncDynamic::tau1Changed))
+        lower(signal.tau2, referencePeriod, &fieldDependenceFuncDynamic::tau2Changed);
     emit periodChanged(referencePeriod);
     update();
 }
@@ -46,14 +41,8 @@ void fieldDependenceFuncDynamic::tau1ValueChanged(int v)
 void fieldDependenceFuncDynamic::repertau1()
 {
     signal.tau1 = referenceTau1;
-    if (signal.period < referenceTau1) {
-        signal.period = referenceTau1;
-        emit periodChanged(referenceTau1);
-    }
-    if (signal.tau2 > referenceTau1) {
-        signal.tau2 = referenceTau1;
-        emit tau2Changed(referenceTau1);
-    }
+    raise(signal.period, referenceTau1, &fieldDependenceFuncDynamic::periodChanged);
+    lower(signal.tau2, referenceTau1, &fieldDependenceFuncDynamic::tau2Changed);
     emit tau1Changed(referenceTau1);
     update();
 }
@@ -70,16 +59,28 @@ void fieldDependenceFuncDynamic::tau2ValueChanged(int v)
 void fieldDependenceFuncDynamic::repertau2()
 {
     signal.tau2 = referenceTau2;
-    if (signal.period < referenceTau2) {
-        signal.period = referenceTau2;
-        emit periodChanged(referenceTau2);
-    }
-    if (signal.tau1 < referenceTau2) {
-        signal.tau1 = referenceTau2;
-        emit tau1Changed(referenceTau2);
-    }
+    raise(signal.period, referenceTau2, &fieldDependenceFuncDynamic::periodChanged);
+    raise(signal.tau1, referenceTau2, &fieldDependenceFuncDynamic::tau1Changed);
     emit tau2Changed(referenceTau2);
     update();
+}
+
+bool fieldDependenceFuncDynamic::raise(double &value, int floor, Announcement announce)
+{
+    if (value >= floor)
+        return false;
+    value = floor;
+    emit(this->*announce)(floor);
+    return true;
+}
+
+bool fieldDependenceFuncDynamic::lower(double &value, int ceiling, Announcement announce)
+{
+    if (value <= ceiling)
+        return false;
+    value = ceiling;
+    emit(this->*announce)(ceiling);
+    return true;
 }
 
 void fieldDependenceFuncDynamic::paintEvent(QPaintEvent *)

@@ -33,5 +33,11 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    using Announcement = void (fieldDependenceFuncDynamic::*)(int);
+    // A "Репер" move that breaks the order of the parameters drags another one along to the
+    // reference value and announces it; these report whether they had to.
+    bool raise(double &value, int floor, Announcement announce);
+    bool lower(double &value, int ceiling, Announcement announce);
+
     dependenceSignal signal;
 };

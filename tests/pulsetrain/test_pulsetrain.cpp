@@ -5,6 +5,7 @@
 #include "pulsetrain/fieldreperspecperiodic.h"
 #include "pulsetrain/periodicsignaldependences.h"
 #include "pulsetrain/pulsetrainsignal.h"
+#include "rowprobe.h"
 #include "testsupport.h"
 
 #include <QLabel>
@@ -36,14 +37,6 @@ template <typename Plot> void setLive(Plot &plot, int period, int length)
     plot.periodValueChanged(25);
     plot.lengthValueChanged(length);
     plot.periodValueChanged(period);
-}
-
-bool rowHasColour(const QImage &img, int y, const QColor &c)
-{
-    for (int x = 0; x < img.width(); ++x)
-        if (testsupport::pixelIs(img, x, y, c))
-            return true;
-    return false;
 }
 
 } // namespace
@@ -354,7 +347,7 @@ private slots:
         for (int x : {2, 150, 300, 425, 597})
             VERIFY_PIXEL(img, x, 75, signalBlue);
         for (int y : {90, 120, 140})
-            QVERIFY2(!rowHasColour(img, y, signalBlue), qPrintable(QString::number(y)));
+            QVERIFY2(!testsupport::rowHas(img, y, signalBlue), qPrintable(QString::number(y)));
         VERIFY_PIXEL(img, 40, 150, Qt::black); // the axis is not covered by a gap
     }
 
