@@ -1,11 +1,11 @@
 #include "draw/plotpainting.h"
+#include "plotprobes.h"
 #include "pulsetrain/fielddynamicfuncperiodic.h"
 #include "pulsetrain/fielddynamicspecperiodic.h"
 #include "pulsetrain/fieldreperfuncperiodic.h"
 #include "pulsetrain/fieldreperspecperiodic.h"
 #include "pulsetrain/periodicsignaldependences.h"
 #include "pulsetrain/pulsetrainsignal.h"
-#include "rowprobe.h"
 #include "testsupport.h"
 
 #include <QLabel>
@@ -318,9 +318,8 @@ private slots:
         QFETCH(int, period);
         QFETCH(int, length);
         fieldDynamicFuncPeriodic func;
-        func.setFont(testsupport::plotFont());
         setLive(func, period, length);
-        const QImage img = testsupport::grab(func, plotSize);
+        const QImage img = testsupport::grabPlot(func, plotSize);
         const int cx = 300, cy = 150, top = cy - 75, half = 5 * length;
 
         for (int k : {-1, 0, 1}) {
@@ -341,9 +340,8 @@ private slots:
     void equalLengthAndPeriodGiveAConstantLevel()
     {
         fieldDynamicFuncPeriodic func;
-        func.setFont(testsupport::plotFont());
         setLive(func, 25, 25);
-        const QImage img = testsupport::grab(func, plotSize);
+        const QImage img = testsupport::grabPlot(func, plotSize);
         for (int x : {2, 150, 300, 425, 597})
             VERIFY_PIXEL(img, x, 75, signalBlue);
         for (int y : {90, 120, 140})
@@ -354,8 +352,7 @@ private slots:
     void referenceTrainHasItsAxisAtThreeQuarters()
     {
         fieldReperFuncPeriodic reper;
-        reper.setFont(testsupport::plotFont());
-        const QImage img = testsupport::grab(reper, plotSize);
+        const QImage img = testsupport::grabPlot(reper, plotSize);
         const int cx = 300, cy = 225;
         VERIFY_PIXEL(img, cx, cy - 75, signalBlue);
         VERIFY_PIXEL(img, cx + 140, cy - 75, signalBlue);
@@ -368,42 +365,23 @@ private slots:
 
     // Red lines and dark-blue dots at 10 + 20·n on the axis at two thirds (live) or three
     // quarters (reference) of the height.
-    void spectrumLinesStandEveryTwentyPixels_data()
-    {
-        QTest::addColumn<bool>("reference");
-        QTest::addColumn<int>("axisRow");
-        QTest::newRow("live") << false << 200;
-        QTest::newRow("reference") << true << 225;
-    }
     void spectrumLinesStandEveryTwentyPixels()
     {
-        QFETCH(bool, reference);
-        QFETCH(int, axisRow);
         fieldDynamicSpecPeriodic live;
         fieldReperSpecPeriodic reper;
-        QWidget &plot = reference ? static_cast<QWidget &>(reper) : live;
-        plot.setFont(testsupport::plotFont());
-        const QImage img = testsupport::grab(plot, plotSize);
-
-        const pulseTrainSignal s = train(3, 14);
-        for (int n : {0, 1, 2, 3, 6, 7, 11}) {
-            const int x = 10 + 20 * n;
-            const int height = draw::toPixel(s.coefficients[n] * 15);
-            VERIFY_PIXEL(img, x, axisRow - height / 2, lineRed);
-            VERIFY_PIXEL(img, x, axisRow - height, dotBlue);
-            QVERIFY(!testsupport::pixelIs(img, x + 10, axisRow - height / 2, lineRed));
-        }
-        VERIFY_PIXEL(img, 10 + 20 * 14, axisRow, dotBlue); // a zero of the envelope
-        VERIFY_PIXEL(img, 300, axisRow, Qt::black);
-        QVERIFY(!testsupport::pixelIs(img, 300, axisRow - 6, Qt::black));
+        const QImage liveImg = testsupport::grabPlot(live, plotSize);
+        const std::vector<double> coefficients = train(3, 14).coefficients;
+        testsupport::verifyLineSpectrum(liveImg, 200, coefficients, {0, 1, 2, 3, 6, 7, 11});
+        testsupport::verifyLineSpectrum(testsupport::grabPlot(reper, plotSize), 225, coefficients,
+                                        {0, 1, 2, 3, 6, 7, 11});
+        VERIFY_PIXEL(liveImg, 10 + 20 * 14, 200, dotBlue); // a zero of the envelope
     }
 
     void spectrumFollowsThePeriod()
     {
         fieldDynamicSpecPeriodic spec;
-        spec.setFont(testsupport::plotFont());
         setLive(spec, 1, 1);
-        const QImage img = testsupport::grab(spec, plotSize);
+        const QImage img = testsupport::grabPlot(spec, plotSize);
         VERIFY_PIXEL(img, 10, 5, lineRed);         // harmonic 0 alone rises, 225 pixels up
         VERIFY_PIXEL(img, 10 + 280, 200, dotBlue); // harmonic 1 sits on the axis
         QVERIFY(!testsupport::pixelIs(img, 10 + 20, 200, dotBlue));

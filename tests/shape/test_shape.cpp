@@ -1,5 +1,5 @@
 #include "draw/pixelframe.h"
-#include "rowprobe.h"
+#include "plotprobes.h"
 #include "shape/dependencesignal.h"
 #include "shape/fielddependencefuncdynamic.h"
 #include "shape/fielddependencefuncreper.h"
@@ -338,9 +338,8 @@ private slots:
         QFETCH(QList<int>, shape);
         const int T = shape[0], t1 = shape[1], t2 = shape[2];
         fieldDependenceFuncDynamic func;
-        func.setFont(testsupport::plotFont());
         setLive(func, T, t1, t2);
-        const QImage img = testsupport::grab(func, plotSize);
+        const QImage img = testsupport::grabPlot(func, plotSize);
         const int cx = 300, cy = 150, top = cy - 60;
         const int topHalf = draw::toPixel(7.5 * t2), baseHalf = draw::toPixel(7.5 * t1);
         const int midFlank = (topHalf + baseHalf) / 2;
@@ -360,9 +359,8 @@ private slots:
     void equalDurationsAndPeriodGiveOneLine()
     {
         fieldDependenceFuncDynamic func;
-        func.setFont(testsupport::plotFont());
         setLive(func, 12, 12, 12);
-        const QImage img = testsupport::grab(func, plotSize);
+        const QImage img = testsupport::grabPlot(func, plotSize);
         for (int x : {1, 150, 300, 480, 598})
             VERIFY_PIXEL(img, x, 90, signalBlue);
         for (int y : {100, 120, 150})
@@ -374,8 +372,7 @@ private slots:
     void referenceDimensionMarks()
     {
         fieldDependenceFuncReper reper;
-        reper.setFont(testsupport::plotFont());
-        const QImage img = testsupport::grab(reper, plotSize);
+        const QImage img = testsupport::grabPlot(reper, plotSize);
         const int cx = 300, cy = 225, top = cy - 60;
         VERIFY_PIXEL(img, cx, top, signalBlue);
         VERIFY_PIXEL(img, cx + 240, top, signalBlue);
@@ -395,47 +392,31 @@ private slots:
         QVERIFY(testsupport::columnHas(img, cx + 22, base + 2, base + 6, Qt::black));
     }
 
-    void spectrumLinesStandEveryTwentyPixels_data()
-    {
-        QTest::addColumn<bool>("reference");
-        QTest::addColumn<int>("axisRow");
-        QTest::newRow("live") << false << 200;
-        QTest::newRow("reference") << true << 225;
-    }
+    // Red lines and dark-blue dots at 10 + 20·n on the axis at two thirds (live) or three
+    // quarters (reference) of the height.
     void spectrumLinesStandEveryTwentyPixels()
     {
-        QFETCH(bool, reference);
-        QFETCH(int, axisRow);
         fieldDependenceSpecDynamic live;
         fieldDependenceSpecReper reper;
-        QWidget &plot = reference ? static_cast<QWidget &>(reper) : live;
-        plot.setFont(testsupport::plotFont());
-        const QImage img = testsupport::grab(plot, plotSize);
-        const dependenceSignal s = trapezoids(16, 4, 3);
-        for (int n : {0, 1, 2, 3, 6, 7}) {
-            const int x = 10 + 20 * n;
-            const int height = draw::toPixel(s.coefficients[n] * 15);
-            VERIFY_PIXEL(img, x, axisRow - height / 2, lineRed);
-            VERIFY_PIXEL(img, x, axisRow - height, signalBlue);
-            QVERIFY(!testsupport::pixelIs(img, x + 10, axisRow - height / 2, lineRed));
-        }
-        QCOMPARE(draw::toPixel(s.coefficients[0] * 15), 52);
-        VERIFY_PIXEL(img, 300, axisRow, Qt::black);
+        const QImage liveImg = testsupport::grabPlot(live, plotSize);
+        const std::vector<double> coefficients = trapezoids(16, 4, 3).coefficients;
+        testsupport::verifyLineSpectrum(liveImg, 200, coefficients, {0, 1, 2, 3, 6, 7});
+        testsupport::verifyLineSpectrum(testsupport::grabPlot(reper, plotSize), 225, coefficients,
+                                        {0, 1, 2, 3, 6, 7});
     }
 
     void liveSpectrumFollowsWhatItHears()
     {
         fieldDependenceSpecDynamic spec;
-        spec.setFont(testsupport::plotFont());
         spec.periodValueChanged(20);
-        const QImage img = testsupport::grab(spec, plotSize);
+        const QImage img = testsupport::grabPlot(spec, plotSize);
         VERIFY_PIXEL(img, 10 + 16, 200 - 20, lineRed); // harmonic 1, 16 pixels from harmonic 0
         QVERIFY(!testsupport::pixelIs(img, 10 + 20, 200 - 20, lineRed));
         // A period nobody would announce still paints without a fault.
         spec.periodValueChanged(0);
         spec.tau1ValueChanged(0);
         spec.tau2ValueChanged(0);
-        VERIFY_PIXEL(testsupport::grab(spec, plotSize), 10, 200, signalBlue);
+        VERIFY_PIXEL(testsupport::grabPlot(spec, plotSize), 10, 200, signalBlue);
     }
 };
 
