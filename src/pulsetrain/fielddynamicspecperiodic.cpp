@@ -1,0 +1,51 @@
+#include "pulsetrain/fielddynamicspecperiodic.h"
+
+#include "pulsetrain/pulsetrainsignal.h"
+
+#include <QPainter>
+
+using namespace pulsetrain;
+
+fieldDynamicSpecPeriodic::fieldDynamicSpecPeriodic(QWidget *parent) : QWidget(parent)
+{
+    setPalette(QPalette(QColor(255, 255, 240)));
+    setAutoFillBackground(true);
+}
+
+void fieldDynamicSpecPeriodic::lengthValueChanged(int v)
+{
+    if (acceptsLength(v, period))
+        length = v;
+    update();
+}
+
+void fieldDynamicSpecPeriodic::periodValueChanged(int v)
+{
+    if (acceptsPeriod(v, length))
+        period = v;
+    update();
+}
+
+void fieldDynamicSpecPeriodic::reperPeriod()
+{
+    period = referencePeriod;
+    update();
+}
+
+void fieldDynamicSpecPeriodic::reperLength()
+{
+    length = referenceLength;
+    update();
+}
+
+void fieldDynamicSpecPeriodic::paintEvent(QPaintEvent *)
+{
+    pulseTrainSignal train;
+    train.setParameters(length, period);
+    spectrum = draw::LineSpectrum::fromCoefficients(train.coefficients, train.frequencyScale);
+
+    QPainter p(this);
+    draw::LineSpectrumLayout layout;
+    layout.title = tr("Спектр");
+    draw::drawLineSpectrum(p, size(), layout, spectrum);
+}
