@@ -1,0 +1,20 @@
+#include "harmonics/synthesismodel.h"
+
+#include <cmath>
+
+synthesisModel::synthesisModel(double amplitude, double period, double gain)
+    : amplitude(amplitude), period(period), omega(synthesis::twoPi / period), gain(gain)
+{
+}
+
+double synthesisModel::harmonicValue(double t, int k) const
+{
+    return coefficient(k) * std::cos(k * synthesis::twoPi * t / period);
+}
+
+void synthesisModel::tabulate()
+{
+    table.clear();
+    for (int k = 0; k < harmonicCount; ++k)
+        table.push_back(coefficient(k) * gain);
+}

@@ -1,0 +1,221 @@
+#include "harmonics/synthesisplot.h"
+
+#include "draw/plotpainting.h"
+#include "harmonics/synthesispens.h"
+
+#include <QLine>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace
+{
+
+constexpr int mergePasses = 10;
+// A curve this close to its target (in value units, a thousandth of a pixel) has stopped moving.
+constexpr double settledDistance = 5e-5;
+// About one frame of the display.
+constexpr int frameInterval = 16;
+
+std::vector<double> sampleGrid(double omega)
+{
+    std::vector<double> times(synthesisPlot::sampleCount);
+    const double step = omega * 0.03125;
+    for (std::size_t i = 0; i < times.size(); ++i)
+        times[i] = static_cast<double>(i) * step;
+    return times;
+}
+
+} // namespace
+
+synthesisPlot::synthesisPlot(std::unique_ptr<const synthesisModel> model, const Options &options,
+                             QWidget *parent)
+    : QWidget(parent), signal(std::move(model)), options(options),
+      period(static_cast<int>(signal->period)), sampleTimes(sampleGrid(signal->omega)),
+      shownSum(sampleCount, 0.0)
+{
+    frameTimer.setSingleShot(true);
+    frameTimer.setInterval(frameInterval);
+    connect(&frameTimer, &QTimer::timeout, this, qOverload<>(&QWidget::update));
+    setPalette(QPalette(QColor(240, 255, 240)));
+    setAutoFillBackground(true);
+}
+
+std::vector<double> synthesisPlot::termSamples(int k) const
+{
+    std::vector<double> samples(sampleTimes.size());
+    for (std::size_t i = 0; i < samples.size(); ++i)
+        samples[i] = term(sampleTimes[i], k);
+    return samples;
+}
+
+void synthesisPlot::addHarmonic()
+{
+    if (harmonicNumber >= signal->harmonicCount)
+        return;
+    currentHarmonic = termSamples(harmonicNumber);
+    merging = false;
+    update();
+}
+
+void synthesisPlot::getSum()
+{
+    if (harmonicNumber >= signal->harmonicCount)
+        return;
+    std::vector<double> sum(sampleTimes.size(), 0.0);
+    for (int k = 0; k <= harmonicNumber; ++k) {
+        const std::vector<double> samples = termSamples(k);
+        std::transform(sum.begin(), sum.end(), samples.begin(), sum.begin(), std::plus<>());
+    }
+    targetSum = std::move(sum);
+    // The covered "Просуммировать" can still be pressed from the keyboard before any harmonic
+    // was added; the glide then starts from an empty harmonic on the time axis.
+    if (!currentHarmonic)
+        currentHarmonic.emplace(sampleTimes.size(), 0.0);
+    merging = true;
+    ++harmonicNumber;
+    emit sumOfHarmonicChanged(harmonicNumber);
+    if (options.repaintOnSum)
+        update();
+    requestFrame();
+}
+
+void synthesisPlot::reper()
+{
+    harmonicNumber = 0;
+    currentHarmonic.reset();
+    std::fill(shownSum.begin(), shownSum.end(), 0.0);
+    merging = false;
+    frameTimer.stop();
+    emit sumOfHarmonicChanged(0);
+    update();
+}
+
+bool synthesisPlot::advanceMerge()
+{
+    std::vector<double> &current = *currentHarmonic;
+    const std::vector<double> &target = *targetSum;
+    double gap = 0.0;
+    for (std::size_t i = 0; i < target.size(); ++i) {
+        for (int pass = 0; pass < mergePasses; ++pass) {
+            shownSum[i] += (target[i] - shownSum[i]) / 10;
+            current[i] += (target[i] - current[i]) / 10;
+        }
+        gap = std::max({gap, std::abs(target[i] - shownSum[i]), std::abs(target[i] - current[i])});
+    }
+    return gap > settledDistance;
+}
+
+void synthesisPlot::requestFrame()
+{
+    // Frames are wanted only while someone can see them; showing the plot again repaints it,
+    // and that paint asks for the next frame.
+    if (isVisible())
+        frameTimer.start();
+}
+
+void synthesisPlot::hideEvent(QHideEvent *event)
+{
+    frameTimer.stop();
+    QWidget::hideEvent(event);
+}
+
+draw::PixelFrame synthesisPlot::frame() const
+{
+    const int row = options.axisRow == AxisRow::Middle ? height() / 2 : 4 * height() / 5;
+    return draw::PixelFrame::withAxisRow(size(), row, scaleX, scaleY);
+}
+
+double synthesisPlot::term(double t, int k) const
+{
+    return signal->harmonicValue(t, k);
+}
+
+void synthesisPlot::paintEvent(QPaintEvent *)
+{
+    // Only the last of a frame's ten glide steps would stay visible, so the steps are taken
+    // first and the picture is drawn once.
+    const bool moving = merging && advanceMerge();
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const draw::PixelFrame f = frame();
+    drawBackground(p, f);
+    drawCurves(p, f);
+    if (moving)
+        requestFrame();
+    else
+        frameTimer.stop();
+}
+
+void synthesisPlot::drawBackground(QPainter &p, const draw::PixelFrame &f) const
+{
+    p.setPen(synthesisPens::get().grid);
+    draw::drawMirroredGrid(p, f, scaleX, scaleY);
+    p.setPen(synthesisPens::get().axis);
+    draw::drawVerticalAxis(p, f.originX, f.extentY);
+    draw::drawHorizontalAxis(p, f.originY, f.extentX);
+    drawCaptions(p, f);
+    drawTicks(p, f);
+    p.setPen(synthesisPens::get().ideal);
+    drawIdealSignal(p, f);
+}
+
+void synthesisPlot::drawCaptions(QPainter &p, const draw::PixelFrame &f) const
+{
+    const int x0 = f.originX;
+    const int y0 = f.originY;
+    const int periodWidth = scaleX * period;
+    draw::drawCaption(p, x0 + 10, 30, QStringLiteral("F(t)"));
+    draw::drawCaption(p, f.extentX - 20, y0 + 20, QStringLiteral("t"));
+    draw::drawCaption(p, width() - 200, 30, tr("Сигнал"));
+    draw::drawCaption(p, x0 + periodWidth - 6, y0 + 35, QStringLiteral("T"));
+    draw::drawCaption(p, x0 - periodWidth - 14, y0 + 35, QStringLiteral("-T"));
+}
+
+void synthesisPlot::drawTicks(QPainter &p, const draw::PixelFrame &f) const
+{
+    p.setPen(synthesisPens::get().tick);
+    for (const int x : {f.x(period), f.mirrorX(period)})
+        p.drawLine(QLine(x, f.originY - 4, x, f.originY + 4));
+}
+
+void synthesisPlot::drawCurves(QPainter &p, const draw::PixelFrame &f) const
+{
+    const std::vector<double> *harmonic = currentHarmonic ? &*currentHarmonic : nullptr;
+    drawCurve(p, f, harmonic, synthesisPens::get().harmonic);
+    if (harmonicNumber == 0) {
+        if (options.redBeforeFirstSum)
+            drawCurve(p, f, harmonic, synthesisPens::get().sum);
+        return;
+    }
+    // The last glide step of a frame leaves its red sum beneath the one drawn over it.
+    if (merging)
+        drawCurve(p, f, &shownSum, synthesisPens::get().sum);
+    drawCurve(p, f, &shownSum, synthesisPens::get().sum);
+}
+
+void synthesisPlot::drawCurve(QPainter &p, const draw::PixelFrame &f,
+                              const std::vector<double> *samples, const QPen &pen) const
+{
+    if (!samples)
+        return;
+    p.setPen(pen);
+    draw::drawMirroredCurve(p, f, sampleTimes, *samples);
+}
+
+void synthesisPlot::drawIdealSignal(QPainter &p, const draw::PixelFrame &f) const
+{
+    const std::vector<synthesisModel::OutlinePoint> outline = signal->outline();
+    for (int m = 0; m < signal->harmonicCount; ++m) {
+        const double start = static_cast<double>(m) * period;
+        for (std::size_t j = 1; j < outline.size(); ++j) {
+            const double t0 = start + outline[j - 1].time;
+            const double t1 = start + outline[j].time;
+            const int y0 = f.y(outline[j - 1].value);
+            const int y1 = f.y(outline[j].value);
+            p.drawLine(QLine(f.x(t0), y0, f.x(t1), y1));
+            p.drawLine(QLine(f.mirrorX(t0), y0, f.mirrorX(t1), y1));
+        }
+    }
+}

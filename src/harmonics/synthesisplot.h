@@ -1,0 +1,92 @@
+#pragma once
+
+#include "draw/pixelframe.h"
+#include "harmonics/synthesismodel.h"
+
+#include <QTimer>
+#include <QWidget>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+class QPainter;
+
+// The signal plot of a synthesis demonstration. The lecturer shows the next harmonic alone
+// (green) with addHarmonic(), then merges it into the partial sum (red) with getSum(): both
+// curves glide onto the new sum, each repaint closing a tenth of the remaining gap ten times.
+// The ideal signal is drawn underneath. The plot owns its demonstration's model.
+class synthesisPlot : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Row of the time axis: the middle of the plot, or four fifths of its height down.
+    enum class AxisRow { Middle, FourFifths };
+    // What tells the demonstrations' signal plots apart besides their model.
+    struct Options {
+        AxisRow axisRow;
+        bool redBeforeFirstSum; // the harmonic is drawn in red while nothing is summed
+        bool repaintOnSum;      // getSum() repaints at once instead of on the next frame
+    };
+
+    int harmonicsSummed() const { return harmonicNumber; }
+    bool isMerging() const { return merging; }
+    // True while the glide still moves and frames are being requested.
+    bool isAnimating() const { return frameTimer.isActive(); }
+    const std::vector<double> &displayedSum() const { return shownSum; }
+    const std::optional<std::vector<double>> &displayedHarmonic() const { return currentHarmonic; }
+    // Time of sample i of every curve.
+    double sampleTime(int i) const { return sampleTimes.at(static_cast<std::size_t>(i)); }
+    static constexpr int sampleCount = 500;
+
+signals:
+    void sumOfHarmonicChanged(int newValue);
+
+public slots:
+    void addHarmonic();
+    void reper();
+    void getSum();
+
+protected:
+    synthesisPlot(std::unique_ptr<const synthesisModel> model, const Options &options,
+                  QWidget *parent);
+
+    // Term k of the series at time t: by default the model's cosine term.
+    virtual double term(double t, int k) const;
+    // The ideal signal, with its pen selected: by default the model's outline of one period,
+    // repeated for harmonicCount periods and mirrored about the vertical axis.
+    virtual void drawIdealSignal(QPainter &p, const draw::PixelFrame &f) const;
+
+    void paintEvent(QPaintEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+    const std::unique_ptr<const synthesisModel> signal;
+    const Options options;
+    const int period;                 // whole-number period of the ticks and the outline
+    static constexpr int scaleX = 50; // pixels per time unit, one grid column
+    static constexpr int scaleY = 20; // pixels per value unit, one grid row
+
+private:
+    draw::PixelFrame frame() const;
+    std::vector<double> termSamples(int k) const;
+    // The ten tenth-of-the-way steps of one frame; true while a curve is still visibly away
+    // from the target.
+    bool advanceMerge();
+    void requestFrame();
+
+    void drawBackground(QPainter &p, const draw::PixelFrame &f) const;
+    void drawCaptions(QPainter &p, const draw::PixelFrame &f) const;
+    void drawTicks(QPainter &p, const draw::PixelFrame &f) const;
+    void drawCurves(QPainter &p, const draw::PixelFrame &f) const;
+    void drawCurve(QPainter &p, const draw::PixelFrame &f, const std::vector<double> *samples,
+                   const QPen &pen) const;
+
+    const std::vector<double> sampleTimes;
+    std::optional<std::vector<double>> currentHarmonic;
+    std::vector<double> shownSum;
+    std::optional<std::vector<double>> targetSum;
+    int harmonicNumber = 0;
+    bool merging = false;
+    QTimer frameTimer;
+};

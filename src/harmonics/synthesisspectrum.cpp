@@ -1,0 +1,92 @@
+#include "harmonics/synthesisspectrum.h"
+
+#include "draw/plotpainting.h"
+#include "harmonics/synthesispens.h"
+
+#include <QPainter>
+
+#include <limits>
+
+namespace
+{
+
+std::vector<double> lineOffsets(std::size_t count, int step)
+{
+    std::vector<double> offsets{0.0};
+    while (offsets.size() < count)
+        offsets.push_back(offsets.back() + step);
+    return offsets;
+}
+
+} // namespace
+
+synthesisSpectrum::synthesisSpectrum(const synthesisModel &model, AxisRow axisRow, QWidget *parent)
+    : QWidget(parent), amplitudes(model.coefficients()),
+      frequencies(lineOffsets(amplitudes.size(), scaleX)), axisRow(axisRow)
+{
+    setPalette(QPalette(QColor(255, 255, 230)));
+    setAutoFillBackground(true);
+}
+
+void synthesisSpectrum::moveSpec()
+{
+    // Counts every press, also past the last line; held at the int limit rather than wrapping.
+    if (shownHarmonics < std::numeric_limits<int>::max())
+        ++shownHarmonics;
+    update();
+}
+
+void synthesisSpectrum::reper()
+{
+    shownHarmonics = 0;
+    update();
+}
+
+void synthesisSpectrum::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    const int row = axisRow == AxisRow::BelowMiddle ? height() / 2 + 50 : 4 * height() / 5;
+    const draw::PixelFrame f = draw::PixelFrame::spectrum(size(), axisColumn, row, scaleX, scaleY);
+    p.setPen(synthesisPens::get().grid);
+    draw::drawSpectrumGrid(p, f, scaleX, scaleY);
+    p.setPen(synthesisPens::get().axis);
+    draw::drawVerticalAxis(p, axisColumn, f.extentY);
+    draw::drawHorizontalAxis(p, f.originY, f.extentX);
+    drawCaptions(p, f);
+    drawLines(p, f);
+}
+
+int synthesisSpectrum::numberRow() const
+{
+    return axisRow == AxisRow::BelowMiddle ? 80 : 40;
+}
+
+void synthesisSpectrum::drawCaptions(QPainter &p, const draw::PixelFrame &f) const
+{
+    const int w = width();
+    const int y0 = f.originY;
+    draw::drawCaption(p, w - 200, 30, tr("Спектр сигнала"));
+    draw::drawCaption(p, 20, 30, draw::spectrumAxisCaption());
+    draw::drawCaption(p, w - 20, y0 + 20, QString(draw::glyph::omega));
+    draw::drawCaption(p, w - 20, y0 + numberRow(), QStringLiteral("N"));
+    draw::drawCaption(p, 5, y0 + numberRow(), QStringLiteral("0"));
+    for (const std::size_t k : {5u, 10u, 15u}) {
+        if (k < frequencies.size())
+            draw::drawCaption(p, draw::toPixel(5 + frequencies[k]), y0 + numberRow(),
+                              QString::number(k));
+    }
+    draw::drawFundamentalFraction(p, scaleX, y0 + 30);
+}
+
+void synthesisSpectrum::drawLines(QPainter &p, const draw::PixelFrame &f) const
+{
+    // Without antialiasing a highlighted line covers its black twin exactly, so each line is
+    // drawn once in its final colours.
+    for (std::size_t k = 0; k < amplitudes.size(); ++k) {
+        const int x = draw::toPixel(f.originX + frequencies[k]);
+        const bool shown = k < static_cast<std::size_t>(shownHarmonics);
+        draw::drawSpectralLine(p, x, f.originY, f.y(amplitudes[k]),
+                               shown ? synthesisPens::get().shownLine : synthesisPens::get().line,
+                               shown ? synthesisPens::get().shownDisc : synthesisPens::get().disc);
+    }
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "draw/pixelframe.h"
+#include "harmonics/synthesismodel.h"
+
+#include <QWidget>
+
+#include <vector>
+
+class QPainter;
+
+// The line spectrum under a synthesis demonstration: one signed line per harmonic, and the
+// lines of the harmonics added so far highlighted in magenta with a red disc. The concrete
+// plot supplies the heights (its model's scaled coefficients) and the row of its axis.
+class synthesisSpectrum : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Row of the frequency axis: 50 pixels below the middle with the harmonic numbers 80 pixels
+    // under it, or four fifths of the height down with the numbers 40 pixels under it.
+    enum class AxisRow { BelowMiddle, FourFifths };
+
+    int highlightedLines() const { return shownHarmonics; }
+
+public slots:
+    void moveSpec();
+    void reper();
+
+protected:
+    // The line heights are the model's scaled coefficients.
+    synthesisSpectrum(const synthesisModel &model, AxisRow axisRow, QWidget *parent);
+
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void drawCaptions(QPainter &p, const draw::PixelFrame &f) const;
+    void drawLines(QPainter &p, const draw::PixelFrame &f) const;
+    int numberRow() const;
+
+    static constexpr int axisColumn = 10;
+    static constexpr int scaleX = 50; // pixels between neighbouring lines
+    static constexpr int scaleY = 20; // pixels per value unit
+
+    const std::vector<double> amplitudes;
+    const std::vector<double> frequencies;
+    const AxisRow axisRow;
+    int shownHarmonics = 0;
+};
