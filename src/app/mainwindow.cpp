@@ -3,7 +3,12 @@
 #include "app/author.h"
 #include "app/fullscreen.h"
 #include "app/titlefont.h"
+#include "harmonics/harmonic.h"
+#include "harmonics/harmonictrapeze.h"
+#include "harmonics/harmonictriangle.h"
 #include "modulation/amplitudemodulatedsignal.h"
+#include "pulsetrain/periodicsignaldependences.h"
+#include "shape/signaldependence.h"
 
 #include <QPalette>
 
@@ -43,15 +48,30 @@ template <class Window> void MainWindow::openWindow()
     veltarn::showFullScreen(*window);
 }
 
-void MainWindow::changeWindowHarmonic() {}
+void MainWindow::changeWindowHarmonic()
+{
+    openWindow<harmonic>();
+}
 
-void MainWindow::changeWindowHarmonicTriangle() {}
+void MainWindow::changeWindowHarmonicTriangle()
+{
+    openWindow<harmonicTriangle>();
+}
 
-void MainWindow::changeSpectreOfPeriodicSignal() {}
+void MainWindow::changeSpectreOfPeriodicSignal()
+{
+    openWindow<periodicSignalDependences>();
+}
 
-void MainWindow::changeWindowHarmonicTrapeze() {}
+void MainWindow::changeWindowHarmonicTrapeze()
+{
+    openWindow<harmonicTrapeze>();
+}
 
-void MainWindow::changeSpectreDependences() {}
+void MainWindow::changeSpectreDependences()
+{
+    openWindow<signalDependence>();
+}
 
 void MainWindow::changeAmplitudeModulatedSignal()
 {

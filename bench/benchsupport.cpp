@@ -1,0 +1,68 @@
+#include "benchsupport.h"
+
+#include "app/mainwindow.h"
+#include "resources/resources.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QPushButton>
+
+namespace bench
+{
+
+std::unique_ptr<QApplication> makeApplication()
+{
+    static int argc = 3;
+    static char name[] = "veltarn-bench";
+    static char platformFlag[] = "-platform";
+    static QByteArray platform = QByteArray("offscreen:configfile=") + VELTARN_SCREEN_CONFIG;
+    static char *argv[] = {name, platformFlag, platform.data(), nullptr};
+    auto app = std::make_unique<QApplication>(argc, argv);
+    veltarn::initResources();
+    return app;
+}
+
+QList<QString> menuButtons()
+{
+    return {QStringLiteral("startHarmonicRectangle"),
+            QStringLiteral("startPeriodicSpectres"),
+            QStringLiteral("startHarmonicTriangle"),
+            QStringLiteral("startSignalDependence"),
+            QStringLiteral("startHarmonicTrapeze"),
+            QStringLiteral("startAmplitudeModSignal"),
+            QStringLiteral("Author")};
+}
+
+QWidget *openFromMenu(MainWindow &menu, const QString &button)
+{
+    const QList<QWidget *> before = QApplication::topLevelWidgets();
+    menu.findChild<QPushButton *>(button)->click();
+    QApplication::processEvents();
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (!before.contains(w))
+            return w;
+    return nullptr;
+}
+
+QList<QWidget *> plotsOf(QWidget *window)
+{
+    QList<QWidget *> plots;
+    for (QWidget *w : window->findChildren<QWidget *>())
+        if (QString::fromLatin1(w->metaObject()->className())
+                .startsWith(QLatin1String("field"), Qt::CaseInsensitive))
+            plots.append(w);
+    return plots;
+}
+
+long residentKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    return -1;
+}
+
+} // namespace bench
