@@ -3,6 +3,10 @@
 
 #include "app/mainwindow.h"
 #include "benchsupport.h"
+#include "harmonics/fieldfunc.h"
+#include "harmonics/fieldfuncharmonictrapeze.h"
+#include "harmonics/fieldfuncharmonictriangle.h"
+#include "literalmerge.h"
 
 #include <QApplication>
 #include <QImage>
@@ -11,6 +15,8 @@
 #include <benchmark/benchmark.h>
 
 #include <functional>
+#include <memory>
+#include <vector>
 #include <map>
 
 namespace
@@ -94,6 +100,31 @@ void paintPlot(benchmark::State &state, QWidget *plot, qreal dpr)
     }
 }
 
+// The same synthesis plot with the literal ten-pass merge paint, for the ratio.
+std::unique_ptr<QWidget> literalTwin(const QString &cls)
+{
+    if (cls == "FieldFunc")
+        return std::make_unique<literalMerge<FieldFunc>>(nullptr);
+    if (cls == "fieldFuncHarmonicTriangle")
+        return std::make_unique<literalMerge<fieldFuncHarmonicTriangle>>(nullptr);
+    if (cls == "fieldFuncHarmonicTrapeze")
+        return std::make_unique<literalMerge<fieldFuncHarmonicTrapeze>>(nullptr);
+    return nullptr;
+}
+
+void registerPaint(const QString &cls, QWidget *plot, const char *variant)
+{
+    for (qreal dpr : {1.0, 2.0}) {
+        const QString name = QStringLiteral("%1%2/%3x%4/dpr%5")
+                                 .arg(cls, QLatin1String(variant))
+                                 .arg(plot->width())
+                                 .arg(plot->height())
+                                 .arg(dpr);
+        benchmark::RegisterBenchmark(name.toStdString().c_str(), paintPlot, plot, dpr)
+            ->Unit(benchmark::kMillisecond);
+    }
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -104,6 +135,7 @@ int main(int argc, char **argv)
     menu.showFullScreen();
     QApplication::processEvents();
 
+    std::vector<std::unique_ptr<QWidget>> literalTwins;
     for (const QString &button : bench::menuButtons()) {
         QWidget *window = bench::openFromMenu(menu, button);
         if (!window)
@@ -113,14 +145,12 @@ int main(int argc, char **argv)
             const QString family = familyOf(cls);
             if (!family.isEmpty())
                 heaviestStates().at(family)(plot);
-            for (qreal dpr : {1.0, 2.0}) {
-                const QString name = QStringLiteral("%1/%2x%3/dpr%4")
-                                         .arg(cls)
-                                         .arg(plot->width())
-                                         .arg(plot->height())
-                                         .arg(dpr);
-                benchmark::RegisterBenchmark(name.toStdString().c_str(), paintPlot, plot, dpr)
-                    ->Unit(benchmark::kMillisecond);
+            registerPaint(cls, plot, "");
+            if (QWidget *twin = literalTwins.emplace_back(literalTwin(cls)).get()) {
+                twin->setFont(plot->font());
+                twin->resize(plot->size());
+                heaviestStates().at(family)(twin);
+                registerPaint(cls, twin, "-literal");
             }
         }
     }

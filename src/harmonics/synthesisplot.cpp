@@ -32,8 +32,8 @@ std::vector<double> sampleGrid(double omega)
 synthesisPlot::synthesisPlot(std::unique_ptr<const synthesisModel> model, const Options &options,
                              QWidget *parent)
     : QWidget(parent), signal(std::move(model)), options(options),
-      period(static_cast<int>(signal->period)), sampleTimes(sampleGrid(signal->omega)),
-      shownSum(sampleCount, 0.0)
+      period(static_cast<int>(signal->period)), shownSum(sampleCount, 0.0),
+      sampleTimes(sampleGrid(signal->omega))
 {
     frameTimer.setSingleShot(true);
     frameTimer.setInterval(frameInterval);

@@ -67,26 +67,29 @@ protected:
     static constexpr int scaleX = 50; // pixels per time unit, one grid column
     static constexpr int scaleY = 20; // pixels per value unit, one grid row
 
-private:
+    // The steps of a picture, open to a subclass that paints the same state another way.
     draw::PixelFrame frame() const;
+    void drawBackground(QPainter &p, const draw::PixelFrame &f) const;
+    void drawCurve(QPainter &p, const draw::PixelFrame &f, const std::vector<double> *samples,
+                   const QPen &pen) const;
+
+    std::optional<std::vector<double>> currentHarmonic;
+    std::vector<double> shownSum;
+    std::optional<std::vector<double>> targetSum;
+    int harmonicNumber = 0;
+    bool merging = false;
+
+private:
     std::vector<double> termSamples(int k) const;
     // The ten tenth-of-the-way steps of one frame; true while a curve is still visibly away
     // from the target.
     bool advanceMerge();
     void requestFrame();
 
-    void drawBackground(QPainter &p, const draw::PixelFrame &f) const;
     void drawCaptions(QPainter &p, const draw::PixelFrame &f) const;
     void drawTicks(QPainter &p, const draw::PixelFrame &f) const;
     void drawCurves(QPainter &p, const draw::PixelFrame &f) const;
-    void drawCurve(QPainter &p, const draw::PixelFrame &f, const std::vector<double> *samples,
-                   const QPen &pen) const;
 
     const std::vector<double> sampleTimes;
-    std::optional<std::vector<double>> currentHarmonic;
-    std::vector<double> shownSum;
-    std::optional<std::vector<double>> targetSum;
-    int harmonicNumber = 0;
-    bool merging = false;
     QTimer frameTimer;
 };

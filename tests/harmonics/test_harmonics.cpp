@@ -11,6 +11,7 @@
 #include "harmonics/rectanglesignal.h"
 #include "harmonics/trapezesignal.h"
 #include "harmonics/trianglesignal.h"
+#include "literalmerge.h"
 #include "testsupport.h"
 
 #include <QGroupBox>
@@ -51,6 +52,9 @@ const auto makeSignalPlot =
     makePlot<synthesisPlot, FieldFunc, fieldFuncHarmonicTriangle, fieldFuncHarmonicTrapeze>;
 const auto makeSpectrum =
     makePlot<synthesisSpectrum, FieldSpec, fieldSpecHarmonicTriangle, fieldSpecHarmonicTrapeze>;
+const auto makeLiteralPlot =
+    makePlot<synthesisPlot, literalMerge<FieldFunc>, literalMerge<fieldFuncHarmonicTriangle>,
+             literalMerge<fieldFuncHarmonicTrapeze>>;
 
 // The sum of the first n terms at time t of the series each demonstration shows.
 double partialSum(int kind, int n, double t)
@@ -545,6 +549,32 @@ private slots:
             QVERIFY(distanceFromSum(*func, kind, 1, *func->displayedHarmonic()) < 1e-3);
             click(reper);
         }
+    }
+
+    // The production paint takes the ten glide steps and draws once; the literal paint erases
+    // and draws after every step. Frame after frame their pictures are the same to the pixel.
+    void paintMatchesLiteralMerge_data() { kinds(); }
+    void paintMatchesLiteralMerge()
+    {
+        QFETCH(int, kind);
+        const auto production = makeSignalPlot(kind);
+        const auto literal = makeLiteralPlot(kind);
+        const QSize size(1000, 450);
+        const auto same = [&](const char *when, int k) {
+            const QImage a = testsupport::grab(*production, size);
+            const QImage b = testsupport::grab(*literal, size);
+            QVERIFY2(a == b, qPrintable(QStringLiteral("%1, harmonic %2").arg(when).arg(k)));
+        };
+        for (int k = 0; k < 20; ++k) {
+            for (synthesisPlot *plot : {production.get(), literal.get()})
+                plot->addHarmonic();
+            same("after adding", k);
+            for (synthesisPlot *plot : {production.get(), literal.get()})
+                plot->getSum();
+            for (int frame = 0; frame < 3; ++frame)
+                same("merging", k);
+        }
+        QVERIFY(production->isMerging());
     }
 
     // Frames are requested only while the curves move, and never while the window is hidden.
