@@ -7,6 +7,10 @@
 #include <QFile>
 #include <QPushButton>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace bench
 {
 
@@ -56,6 +60,10 @@ QList<QWidget *> plotsOf(QWidget *window)
 
 long residentKiB()
 {
+#ifdef __GLIBC__
+    // Memory freed but kept by the allocator for reuse is not the program's; hand it back first.
+    malloc_trim(0);
+#endif
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
         return -1;
@@ -63,6 +71,15 @@ long residentKiB()
         if (line.startsWith("VmRSS:"))
             return line.mid(6).trimmed().split(' ').value(0).toLong();
     return -1;
+}
+
+long heapInUseKiB()
+{
+#ifdef __GLIBC__
+    return long(mallinfo2().uordblks / 1024);
+#else
+    return -1;
+#endif
 }
 
 } // namespace bench

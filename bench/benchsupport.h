@@ -24,7 +24,11 @@ QWidget *openFromMenu(MainWindow &menu, const QString &button);
 // The plot widgets of a window, in creation order.
 QList<QWidget *> plotsOf(QWidget *window);
 
-// Resident memory of this process in kibibytes.
+// Resident memory of this process in kibibytes, after freed memory went back to the system.
 long residentKiB();
+
+// Heap memory the program holds (allocated and not yet freed) in kibibytes; -1 where the C
+// library does not say.
+long heapInUseKiB();
 
 } // namespace bench
