@@ -1,6 +1,7 @@
 // Paint time of every plot in its heaviest state, at the size it has in a full-screen window on a
 // 1920×1080 screen, at device pixel ratio 1 and at 2 (a 3840×2160 screen at 200 %).
 
+#include "app/fullscreen.h"
 #include "app/mainwindow.h"
 #include "benchsupport.h"
 #include "harmonics/fieldfunc.h"
@@ -15,9 +16,9 @@
 #include <benchmark/benchmark.h>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <vector>
-#include <map>
 
 namespace
 {
@@ -132,7 +133,7 @@ int main(int argc, char **argv)
     benchmark::Initialize(&argc, argv);
     auto app = bench::makeApplication();
     MainWindow menu;
-    menu.showFullScreen();
+    veltarn::showFullScreen(menu);
     QApplication::processEvents();
 
     std::vector<std::unique_ptr<QWidget>> literalTwins;
