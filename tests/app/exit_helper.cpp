@@ -1,18 +1,35 @@
-// Builds the main menu full screen, opens the author window over it and presses "Выход" from
-// inside the event loop. The process must end inside that press with status 0; every other way
-// out of this program has a status of its own.
+// Stands in for the lecturer at the end of a lecture, in one of two ways:
+// - no argument: opens every window from the main menu and presses "Выход" from inside the
+//   event loop; the process must end inside that press with status 0;
+// - "close-menu": the window system closes the main menu, the only window; the event loop ends
+//   and its result is the process's status.
+// Every other way out of this program has a status of its own.
 
-#include "app/author.h"
 #include "app/fullscreen.h"
 #include "app/mainwindow.h"
 #include "resources/resources.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QPushButton>
 #include <QTimer>
+#include <QWindow>
 
-#include <algorithm>
 #include <cstdio>
+#include <cstring>
+
+namespace
+{
+
+const char *const openButtons[] = {"startHarmonicRectangle",
+                                   "startPeriodicSpectres",
+                                   "startHarmonicTriangle",
+                                   "startSignalDependence",
+                                   "startHarmonicTrapeze",
+                                   "startAmplitudeModSignal",
+                                   "Author"};
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -21,20 +38,31 @@ int main(int argc, char *argv[])
     MainWindow menu;
     veltarn::showFullScreen(menu);
 
-    auto *authorButton = menu.findChild<QPushButton *>(QStringLiteral("Author"));
+    if (argc > 1 && std::strcmp(argv[argc - 1], "close-menu") == 0) {
+        QTimer::singleShot(0, &menu, [&menu] {
+            QCloseEvent close;
+            QCoreApplication::sendEvent(menu.windowHandle(), &close);
+        });
+        const int result = application.exec();
+        std::printf("event loop ended with %d\n", result);
+        return result;
+    }
+
     auto *exitButton = menu.findChild<QPushButton *>(QStringLiteral("close"));
-    if (!authorButton || !exitButton)
+    if (!exitButton)
         return 2;
-    authorButton->click();
-    const QWidgetList windows = QApplication::topLevelWidgets();
-    const bool authorShown = std::any_of(windows.begin(), windows.end(), [](QWidget *w) {
-        return qobject_cast<author *>(w) && w->isVisible() && w->isFullScreen();
-    });
-    if (!authorShown)
-        return 3;
+    for (const char *name : openButtons) {
+        const QWidgetList before = QApplication::topLevelWidgets();
+        menu.findChild<QPushButton *>(QLatin1String(name))->click();
+        bool opened = false;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            opened = opened || (!before.contains(w) && w->isVisible() && w->isFullScreen());
+        if (!opened)
+            return 3;
+    }
 
     // Written to a pipe, so it only arrives if the press flushes what was printed.
-    std::printf("author window open, pressing the exit button\n");
+    std::printf("every window open, pressing the exit button\n");
     QTimer::singleShot(0, exitButton, &QPushButton::click);
     QTimer::singleShot(0, &application, [] { QCoreApplication::exit(4); });
     application.exec();
