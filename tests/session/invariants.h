@@ -1,6 +1,6 @@
 #pragma once
 
-class SessionDriver;
+#include "sessiondriver.h"
 
-// Registers, for every demonstration window, the promises it keeps after any step of a session.
-void installInvariants(SessionDriver &driver);
+// What every demonstration window promises after any step of a session, by window object name.
+std::map<QString, SessionDriver::Invariant> windowPromises();

@@ -1,66 +1,60 @@
 #pragma once
 
 // Drives the application the way a lecturer can: buttons clicked where they are visible, focus
-// moved with Tab and activated with Space (covered buttons included), sliders dragged or moved
-// by every key a slider takes, windows and single plots resized to anything, and every plot
-// painted after every step. The random choices come from one seeded generator so that a failing
-// session can be replayed.
+// moved with Tab and activated with Space (covered buttons included), sliders dragged or moved by
+// every key a slider takes, windows and single plots resized to anything, windows opened from
+// the main menu and closed again. One seeded generator makes every choice, so a failing session
+// can be replayed.
 
 #include <QImage>
 #include <QList>
-#include <QPointer>
-#include <QSize>
-#include <QString>
 
 #include <functional>
 #include <map>
 #include <random>
 
-class QWidget;
-class QSlider;
 class MainWindow;
+class QWidget;
+
+namespace session
+{
+
+// The main menu's buttons that open a window.
+const QList<const char *> &menuButtons();
+// Clicks a main-menu button and returns the window it opened.
+QWidget *openFromMenu(MainWindow &menu, const char *button);
+QList<QWidget *> plotsOf(QWidget *window);
+bool isReference(const QObject *plot);
+// Paints a plot at its current size; an empty plot paints nothing.
+QImage paint(QWidget *plot);
+
+} // namespace session
 
 class SessionDriver
 {
 public:
-    // Returns an empty string when the window keeps its promises, else what it broke.
+    // Returns an empty string while a window keeps its promises, else what it broke.
     using Invariant = std::function<QString(QWidget *window)>;
 
-    SessionDriver(MainWindow &menu, quint64 seed);
+    SessionDriver(MainWindow &menu, quint64 seed, std::map<QString, Invariant> invariants);
 
-    void setInvariant(const QString &windowName, Invariant check);
-
-    // One random step; returns a short description of what it did.
+    // One random step; returns what it did.
     QString step();
-    // Checks every open window's promises, paints every plot of the window the last step acted
-    // on and checks that its reference plots still show their first picture; returns the first
-    // broken promise, or an empty string.
-    QString checkAll();
-
-    QList<QWidget *> openWindows() const;
-    static QList<QWidget *> plotsOf(QWidget *window);
-    // Paints a plot at its current size; an empty widget paints nothing.
-    static QImage paint(QWidget *plot);
-    static void holdMinimumSize(QWidget *window);
+    // Checks the promises of every open window; paints every plot of the window the last step
+    // acted on and checks that its reference plots still show their first picture.
+    QString check();
 
 private:
-    QString openFromMenu();
-    QString clickVisibleButton(QWidget *window);
-    QString moveFocusAndActivate(QWidget *window);
+    QString actOn(QWidget *window);
+    QString click(QWidget *window);
+    QString tabAndSpace(QWidget *window);
     QString moveSlider(QWidget *window);
-    QString resizeWindow(QWidget *window);
-    QString resizePlot(QWidget *window);
-    QString letTimePass();
-    QString paintAndCheckReferences(QWidget *window);
-
-    int pick(int count);
-    QSize randomSize();
+    QString resize(QWidget *window);
+    int pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(random); }
 
     MainWindow &menu;
     std::mt19937_64 random;
-    std::map<QString, Invariant> invariants;
-    // The window the last step acted on; its plots are painted and checked after the step.
+    const std::map<QString, Invariant> invariants;
     QWidget *touched = nullptr;
-    // The first picture of each reference plot at its current size.
     std::map<QWidget *, QImage> referencePictures;
 };
