@@ -8,87 +8,63 @@
 #include "harmonics/fieldfuncharmonictrapeze.h"
 #include "harmonics/fieldfuncharmonictriangle.h"
 #include "literalmerge.h"
+#include "windows.h"
 
 #include <QApplication>
 #include <QImage>
-#include <QWidget>
+#include <QPushButton>
+#include <QSlider>
 
 #include <benchmark/benchmark.h>
 
-#include <functional>
-#include <map>
 #include <memory>
 #include <vector>
 
 namespace
 {
 
-void invoke(QWidget *plot, const char *slot, int repeat = 1)
+// The heaviest state, reached through the window's own controls: every harmonic summed with the
+// last merge under way and every spectral line lit; the pulse trains at the shortest period,
+// where most edges are on screen; the modulated signal at full depth.
+void makeHeaviest(QWidget *window)
 {
-    for (int i = 0; i < repeat; ++i)
-        QMetaObject::invokeMethod(plot, slot, Qt::DirectConnection);
+    auto *add = window->findChild<QPushButton *>(QStringLiteral("addHarmonic"));
+    auto *sum = window->findChild<QPushButton *>(QStringLiteral("sum"));
+    for (int k = 0; add && sum && k < 20; ++k) {
+        add->click();
+        sum->click();
+    }
+    const std::pair<const char *, int> moves[] = {{"lengthhorizontalSlider", 1},
+                                                  {"periodhorizontalSlider", 1},
+                                                  {"tau2Slider", 0},
+                                                  {"tau1Slider", 1},
+                                                  {"periodSlider", 1},
+                                                  {"MSlider", 100}};
+    for (const auto &[name, value] : moves)
+        if (auto *slider = window->findChild<QSlider *>(QLatin1String(name)))
+            slider->setValue(value);
 }
 
-// The signal plot and the spectrum of a demonstration share most slot names, not all.
-void invoke(QWidget *plot, const char *slot, int value, int)
+// The same synthesis plot painted the literal way (ten erased and redrawn passes), for the ratio.
+std::unique_ptr<synthesisPlot> literalTwin(const QWidget *plot)
 {
-    const QByteArray signature = QByteArray(slot) + "(int)";
-    if (plot->metaObject()->indexOfSlot(signature.constData()) >= 0)
-        QMetaObject::invokeMethod(plot, slot, Qt::DirectConnection, Q_ARG(int, value));
-}
-
-// Synthesis plots: every harmonic summed and a merge under way; spectra: every line lit; the
-// pulse trains at the shortest period (most edges on screen); the modulated signal at full depth.
-const std::map<QString, std::function<void(QWidget *)>> &heaviestStates()
-{
-    static const std::map<QString, std::function<void(QWidget *)>> states = {
-        {"synthesis",
-         [](QWidget *p) {
-             for (int k = 0; k < 20; ++k) {
-                 invoke(p, "addHarmonic");
-                 invoke(p, "getSum");
-             }
-         }},
-        {"synthesisSpectrum", [](QWidget *p) { invoke(p, "moveSpec", 20); }},
-        {"pulseTrain",
-         [](QWidget *p) {
-             invoke(p, "lengthValueChanged", 1, 0);
-             invoke(p, "periodValueChanged", 1, 0);
-         }},
-        {"shape",
-         [](QWidget *p) {
-             invoke(p, "tau2ValueChanged", 0, 0);
-             invoke(p, "tau1ValueChanged", 1, 0);
-             invoke(p, "periodValueChanged", 1, 0);
-         }},
-        {"modulation",
-         [](QWidget *p) {
-             // The signal plot takes the slider position, the spectrum integer part and
-             // hundredths.
-             if (p->metaObject()->indexOfSlot("mxValueChanged(int)") >= 0) {
-                 invoke(p, "mValueChanged", 1, 0);
-                 invoke(p, "mxValueChanged", 0, 0);
-             } else {
-                 invoke(p, "mValueChanged", 100, 0);
-             }
-         }},
-    };
-    return states;
-}
-
-QString familyOf(const QString &cls)
-{
-    if (cls == "FieldFunc" || cls.startsWith("fieldFuncHarmonic"))
-        return "synthesis";
-    if (cls == "FieldSpec" || cls.startsWith("fieldSpecHarmonic"))
-        return "synthesisSpectrum";
-    if (cls.startsWith("fieldDynamic"))
-        return "pulseTrain";
-    if (cls.startsWith("fieldDependence") && cls.endsWith("Dynamic"))
-        return "shape";
-    if (cls.startsWith("fieldAmplitude") && cls.endsWith("Dynamic"))
-        return "modulation";
-    return QString(); // reference plots: one fixed state
+    const QString cls = QString::fromLatin1(plot->metaObject()->className());
+    std::unique_ptr<synthesisPlot> twin;
+    if (cls == "FieldFunc")
+        twin = std::make_unique<literalMerge<FieldFunc>>(nullptr);
+    else if (cls == "fieldFuncHarmonicTriangle")
+        twin = std::make_unique<literalMerge<fieldFuncHarmonicTriangle>>(nullptr);
+    else if (cls == "fieldFuncHarmonicTrapeze")
+        twin = std::make_unique<literalMerge<fieldFuncHarmonicTrapeze>>(nullptr);
+    if (twin) {
+        twin->setFont(plot->font());
+        twin->resize(plot->size());
+        for (int k = 0; k < 20; ++k) {
+            twin->addHarmonic();
+            twin->getSum();
+        }
+    }
+    return twin;
 }
 
 void paintPlot(benchmark::State &state, QWidget *plot, qreal dpr)
@@ -101,27 +77,15 @@ void paintPlot(benchmark::State &state, QWidget *plot, qreal dpr)
     }
 }
 
-// The same synthesis plot with the literal ten-pass merge paint, for the ratio.
-std::unique_ptr<QWidget> literalTwin(const QString &cls)
-{
-    if (cls == "FieldFunc")
-        return std::make_unique<literalMerge<FieldFunc>>(nullptr);
-    if (cls == "fieldFuncHarmonicTriangle")
-        return std::make_unique<literalMerge<fieldFuncHarmonicTriangle>>(nullptr);
-    if (cls == "fieldFuncHarmonicTrapeze")
-        return std::make_unique<literalMerge<fieldFuncHarmonicTrapeze>>(nullptr);
-    return nullptr;
-}
-
-void registerPaint(const QString &cls, QWidget *plot, const char *variant)
+void registerPaint(QWidget *plot, const QString &name)
 {
     for (qreal dpr : {1.0, 2.0}) {
-        const QString name = QStringLiteral("%1%2/%3x%4/dpr%5")
-                                 .arg(cls, QLatin1String(variant))
+        const QString full = QStringLiteral("%1/%2x%3/dpr%4")
+                                 .arg(name)
                                  .arg(plot->width())
                                  .arg(plot->height())
                                  .arg(dpr);
-        benchmark::RegisterBenchmark(name.toStdString().c_str(), paintPlot, plot, dpr)
+        benchmark::RegisterBenchmark(full.toStdString().c_str(), paintPlot, plot, dpr)
             ->Unit(benchmark::kMillisecond);
     }
 }
@@ -136,23 +100,16 @@ int main(int argc, char **argv)
     veltarn::showFullScreen(menu);
     QApplication::processEvents();
 
-    std::vector<std::unique_ptr<QWidget>> literalTwins;
-    for (const QString &button : bench::menuButtons()) {
-        QWidget *window = bench::openFromMenu(menu, button);
-        if (!window)
-            continue;
-        for (QWidget *plot : bench::plotsOf(window)) {
+    std::vector<std::unique_ptr<synthesisPlot>> literalTwins;
+    for (const char *button : session::menuButtons()) {
+        QWidget *window = session::openFromMenu(menu, button);
+        QApplication::processEvents(); // lays the window out at full screen
+        makeHeaviest(window);
+        for (QWidget *plot : session::plotsOf(window)) {
             const QString cls = QString::fromLatin1(plot->metaObject()->className());
-            const QString family = familyOf(cls);
-            if (!family.isEmpty())
-                heaviestStates().at(family)(plot);
-            registerPaint(cls, plot, "");
-            if (QWidget *twin = literalTwins.emplace_back(literalTwin(cls)).get()) {
-                twin->setFont(plot->font());
-                twin->resize(plot->size());
-                heaviestStates().at(family)(twin);
-                registerPaint(cls, twin, "-literal");
-            }
+            registerPaint(plot, cls);
+            if (auto twin = literalTwin(plot))
+                registerPaint(literalTwins.emplace_back(std::move(twin)).get(), cls + "-literal");
         }
     }
     benchmark::RunSpecifiedBenchmarks();

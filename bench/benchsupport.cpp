@@ -1,11 +1,9 @@
 #include "benchsupport.h"
 
-#include "app/mainwindow.h"
 #include "resources/resources.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QPushButton>
 
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -24,38 +22,6 @@ std::unique_ptr<QApplication> makeApplication()
     auto app = std::make_unique<QApplication>(argc, argv);
     veltarn::initResources();
     return app;
-}
-
-QList<QString> menuButtons()
-{
-    return {QStringLiteral("startHarmonicRectangle"),
-            QStringLiteral("startPeriodicSpectres"),
-            QStringLiteral("startHarmonicTriangle"),
-            QStringLiteral("startSignalDependence"),
-            QStringLiteral("startHarmonicTrapeze"),
-            QStringLiteral("startAmplitudeModSignal"),
-            QStringLiteral("Author")};
-}
-
-QWidget *openFromMenu(MainWindow &menu, const QString &button)
-{
-    const QList<QWidget *> before = QApplication::topLevelWidgets();
-    menu.findChild<QPushButton *>(button)->click();
-    QApplication::processEvents();
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (!before.contains(w))
-            return w;
-    return nullptr;
-}
-
-QList<QWidget *> plotsOf(QWidget *window)
-{
-    QList<QWidget *> plots;
-    for (QWidget *w : window->findChildren<QWidget *>())
-        if (QString::fromLatin1(w->metaObject()->className())
-                .startsWith(QLatin1String("field"), Qt::CaseInsensitive))
-            plots.append(w);
-    return plots;
 }
 
 long residentKiB()

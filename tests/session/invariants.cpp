@@ -119,10 +119,7 @@ QString modulationPromise(QWidget *window)
 
 std::map<QString, SessionDriver::Invariant> windowPromises()
 {
-    return {{"harmonic", synthesisPromise},
-            {"harmonicTriangle", synthesisPromise},
-            {"harmonicTrapeze", synthesisPromise},
-            {"spectrumOfPeriodicSingal", pulseTrainPromise},
-            {"signalDependence", shapePromise},
-            {"amplitudeModulatedSignal", modulationPromise}};
+    return {{"harmonic", synthesisPromise},        {"harmonicTriangle", synthesisPromise},
+            {"harmonicTrapeze", synthesisPromise}, {"spectrumOfPeriodicSingal", pulseTrainPromise},
+            {"signalDependence", shapePromise},    {"amplitudeModulatedSignal", modulationPromise}};
 }

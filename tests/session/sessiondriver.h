@@ -6,29 +6,13 @@
 // the main menu and closed again. One seeded generator makes every choice, so a failing session
 // can be replayed.
 
+#include "windows.h"
+
 #include <QImage>
-#include <QList>
 
 #include <functional>
 #include <map>
 #include <random>
-
-class MainWindow;
-class QWidget;
-
-namespace session
-{
-
-// The main menu's buttons that open a window.
-const QList<const char *> &menuButtons();
-// Clicks a main-menu button and returns the window it opened.
-QWidget *openFromMenu(MainWindow &menu, const char *button);
-QList<QWidget *> plotsOf(QWidget *window);
-bool isReference(const QObject *plot);
-// Paints a plot at its current size; an empty plot paints nothing.
-QImage paint(QWidget *plot);
-
-} // namespace session
 
 class SessionDriver
 {
