@@ -211,7 +211,7 @@ private slots:
                     dark += isDark(expected.pixelColor(x, y));
                     wrong += isDark(pic.pixelColor(x, y)) != isDark(expected.pixelColor(x, y));
                 }
-            QCOMPARE(wrong <= dark / 20, shift == 0);
+            QCOMPARE(wrong <= dark / 40, shift == 0); // about 2 % stay: lines and dots under labels
         }
     }
 };
