@@ -98,7 +98,8 @@ private slots:
         for (int n = 1; n <= signs.size(); ++n)
             seen += s.coefficients[n] > 1e-9 ? '+' : s.coefficients[n] < -1e-9 ? '-' : '0';
         QCOMPARE(seen, signs);
-        QVERIFY2(fuzzy(s.frequencyScale, scale, 1e-7), qPrintable(QString::number(scale)));
+        QVERIFY2(fuzzy(s.frequencyScale, scale, 1e-7),
+                 qPrintable(QString::number(s.frequencyScale)));
         for (double c : s.coefficients)
             QVERIFY(std::isfinite(c) && (period > 0 || c == 0));
         Func func;

@@ -103,7 +103,8 @@ private slots:
         QCOMPARE(s.coefficients.size(), std::size_t(200));
         for (auto [n, value] : expected.asKeyValueRange())
             QVERIFY2(fuzzy(s.coefficients[n], value, 0.005), qPrintable(QString::number(n)));
-        QVERIFY2(fuzzy(s.frequencyScale, scale, 5e-8), qPrintable(QString::number(scale)));
+        QVERIFY2(fuzzy(s.frequencyScale, scale, 5e-8),
+                 qPrintable(QString::number(s.frequencyScale)));
         for (double c : s.coefficients)
             QVERIFY(std::isfinite(c) && ((period > 0 && tau1 > 0) || c == 0) &&
                     (tau2 > 0 || c > -1e-12));
