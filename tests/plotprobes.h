@@ -5,43 +5,72 @@
 #include "draw/pixelframe.h"
 #include "testsupport.h"
 
-#include <initializer_list>
-#include <vector>
+#include <QLabel>
+#include <QRandomGenerator>
+#include <QSlider>
+
+#include <tuple>
 
 namespace testsupport
 {
 
-// A plot standing alone, with the font its window would give it, painted at `size`.
-inline QImage grabPlot(QWidget &plot, QSize size)
+// A plot standing alone, with the font its window would give it, painted at 600 × 300.
+inline QImage grabPlot(QWidget &plot)
 {
     plot.setFont(plotFont());
-    return grab(plot, size);
+    return grab(plot, QSize(600, 300));
 }
 
-// True when some pixel of row y, across the whole image, matches.
-inline bool rowHas(const QImage &img, int y, const QColor &expected, int tolerance = 40)
+// True when the unbroken run of `colour` on row y through the middle of [from, to] ends within
+// three columns of both (pen caps and antialiasing blur the ends).
+inline bool spans(const QImage &img, int y, int from, int to, const QColor &colour)
 {
-    for (int x = 0; x < img.width(); ++x)
-        if (pixelIs(img, x, y, expected, tolerance))
-            return true;
-    return false;
+    int first = (from + to) / 2, last = first;
+    if (!pixelIs(img, first, y, colour))
+        return false;
+    while (pixelIs(img, first - 1, y, colour))
+        --first;
+    while (pixelIs(img, last + 1, y, colour))
+        ++last;
+    return std::abs(first - from) <= 3 && std::abs(last - to) <= 3;
 }
 
-// Harmonic n of a line spectrum stands at column 10 + 20·n: a red line from the axis row up (or
-// down) by its scaled coefficient · 15 pixels, a dark-blue disc at the tip, and nothing red half
-// a step beside it. Pick harmonics at least 12 pixels high, so the line shows beyond the disc.
-inline void verifyLineSpectrum(const QImage &img, int axisRow,
-                               const std::vector<double> &coefficients,
-                               std::initializer_list<int> harmonics)
+// Harmonic n of `s` stands at column 10 + 20·n·frequencyScale: a red line from the axis row up
+// (or down) by its scaled coefficient · 15 pixels, a dark-blue disc at the tip, nothing red half a
+// step beside it. Lines shorter than 12 pixels (hidden by their disc) or beyond the top are
+// skipped.
+template <typename Signal> void verifyLineSpectrum(const QImage &img, int axisRow, const Signal &s)
 {
-    for (int n : harmonics) {
-        const int x = 10 + 20 * n;
-        const int height = draw::toPixel(coefficients[std::size_t(n)] * 15);
+    const double step = 20 * s.frequencyScale;
+    for (std::size_t n = 0; 10 + step * (n + 1) < img.width(); ++n) {
+        const int x = draw::toPixel(10 + step * n), height = draw::toPixel(s.coefficients[n] * 15);
+        if (std::abs(height) < 12 || height > axisRow)
+            continue;
         VERIFY_PIXEL(img, x, axisRow - height / 2, QColor(Qt::red));
         VERIFY_PIXEL(img, x, axisRow - height, QColor(Qt::darkBlue));
-        QVERIFY(!pixelIs(img, x + 10, axisRow - height / 2, Qt::red));
+        QVERIFY(!pixelIs(img, draw::toPixel(x + step / 2), axisRow - height / 2, Qt::red));
     }
-    VERIFY_PIXEL(img, 300, axisRow, QColor(Qt::black)); // the axis between two lines
+    VERIFY_PIXEL(img, draw::toPixel(10 + step / 2), axisRow, QColor(Qt::black)); // the axis
+}
+
+// What the named sliders or readouts of `w` show, on one line ("14 3").
+inline QString shown(const QWidget &w, const QStringList &names)
+{
+    QStringList values;
+    for (const QString &name : names) {
+        const auto *slider = w.findChild<QSlider *>(name);
+        values << (slider ? QString::number(slider->value()) : w.findChild<QLabel *>(name)->text());
+    }
+    return values.join(QLatin1Char(' '));
+}
+
+// Appends "name value" to `heard` for every value `sender` announces through `signal`.
+template <typename Sender>
+void listen(QStringList &heard, Sender &sender, void (Sender::*signal)(int), const char *name)
+{
+    QObject::connect(&sender, signal, &sender, [&heard, name](int v) {
+        heard << QStringLiteral("%1 %2").arg(QLatin1String(name)).arg(v);
+    });
 }
 
 } // namespace testsupport
