@@ -14,13 +14,6 @@
 namespace testsupport
 {
 
-// A plot standing alone, with the font its window would give it, painted at 600 × 300.
-inline QImage grabPlot(QWidget &plot)
-{
-    plot.setFont(plotFont());
-    return grab(plot, QSize(600, 300));
-}
-
 // True when the unbroken run of `colour` on row y through the middle of [from, to] ends within
 // three columns of both (pen caps and antialiasing blur the ends).
 inline bool spans(const QImage &img, int y, int from, int to, const QColor &colour)

@@ -39,6 +39,13 @@ inline QImage grab(QWidget &w, QSize size)
     return img;
 }
 
+// A plot standing alone, with the font its window would give it, painted at `size`.
+inline QImage grabPlot(QWidget &plot, QSize size = QSize(600, 300))
+{
+    plot.setFont(plotFont());
+    return grab(plot, size);
+}
+
 inline bool near(const QColor &a, const QColor &b, int tolerance)
 {
     return std::abs(a.red() - b.red()) <= tolerance &&
@@ -64,6 +71,15 @@ inline bool columnHas(const QImage &img, int x, int y0, int y1, const QColor &ex
                       int tolerance = 40)
 {
     for (int y = std::min(y0, y1); y <= std::max(y0, y1); ++y)
+        if (pixelIs(img, x, y, expected, tolerance))
+            return true;
+    return false;
+}
+
+// True when some pixel of row y matches.
+inline bool rowHas(const QImage &img, int y, const QColor &expected, int tolerance = 40)
+{
+    for (int x = 0; x < img.width(); ++x)
         if (pixelIs(img, x, y, expected, tolerance))
             return true;
     return false;
