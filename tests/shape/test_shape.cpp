@@ -32,11 +32,20 @@ dependenceSignal trapezoids(int period, int tau1, int tau2)
 
 void request(Func &func, int slot, int value)
 {
-    using Set = void (Func::*)(int);
-    using Reper = void (Func::*)();
-    const Set set[] = {&Func::periodValueChanged, &Func::tau1ValueChanged, &Func::tau2ValueChanged};
-    const Reper reper[] = {&Func::reperPeriod, &Func::repertau1, &Func::repertau2};
-    slot < 3 ? (func.*set[slot])(value) : (func.*reper[slot - 3])();
+    switch (slot) {
+    case 0:
+        return func.periodValueChanged(value);
+    case 1:
+        return func.tau1ValueChanged(value);
+    case 2:
+        return func.tau2ValueChanged(value);
+    case 3:
+        return func.reperPeriod();
+    case 4:
+        return func.repertau1();
+    default:
+        return func.repertau2();
+    }
 }
 
 // Brings the live signal plot to (T, τ1, τ2) in an order the rules allow from any accepted state.
