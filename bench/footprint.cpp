@@ -1,6 +1,6 @@
 // Start-up time to the first painted main menu, and resident memory: the menu alone, every
 // window open at once, and after every window was opened and closed 200 times (or as many times
-// as the first argument says; a second argument "nocache" turns the style's pixmap cache off).
+// as the first argument says).
 
 #include "app/fullscreen.h"
 #include "app/mainwindow.h"
@@ -11,11 +11,9 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QFile>
-#include <QPixmapCache>
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 #include <unistd.h>
 
@@ -105,16 +103,7 @@ int main(int argc, char *argv[])
     };
     cycle();
     const int cycles = argc > 1 ? std::atoi(argv[1]) : 200;
-    // With a second argument "nocache" the style caches nothing, which shows what the windows
-    // themselves leave behind.
-    if (argc > 2 && std::strcmp(argv[2], "nocache") == 0)
-        QPixmapCache::setCacheLimit(0);
     const long beforeCycles = bench::residentKiB();
-    // The style keeps pictures of buttons and sliders in the toolkit's pixmap cache, keyed by
-    // palette, and every window brings its own palette; the cache is bounded, so it is emptied
-    // before each reading to see what the windows themselves leave behind.
-    QPixmapCache::clear();
-    const long beforeCyclesWithoutCache = bench::residentKiB();
     std::printf("resident after one open/close cycle of every window: %ld KiB, heap in use %ld "
                 "KiB\n",
                 beforeCycles, bench::heapInUseKiB());
@@ -125,11 +114,7 @@ int main(int argc, char *argv[])
                         bench::residentKiB(), bench::heapInUseKiB());
     }
     const long afterCycles = bench::residentKiB();
-    QPixmapCache::clear();
-    const long afterCyclesWithoutCache = bench::residentKiB();
-    std::printf("resident after %d open/close cycles of every window: %ld KiB (growth %ld KiB; "
-                "%ld KiB without the style's pixmap cache, whose heap in use is then %ld KiB)\n",
-                cycles, afterCycles, afterCycles - beforeCycles,
-                afterCyclesWithoutCache - beforeCyclesWithoutCache, bench::heapInUseKiB());
+    std::printf("resident after %d open/close cycles of every window: %ld KiB (growth %ld KiB)\n",
+                cycles, afterCycles, afterCycles - beforeCycles);
     return 0;
 }

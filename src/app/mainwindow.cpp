@@ -11,6 +11,7 @@
 #include "shape/signaldependence.h"
 
 #include <QPalette>
+#include <QPixmapCache>
 
 #include <cstdio>
 #include <cstdlib>
@@ -18,6 +19,11 @@
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 {
     veltarn::addTitleFontSubstitute();
+    // The style keeps pictures of buttons and sliders in the toolkit's pixmap cache under keys
+    // that include the palette, and every window opened brings palettes of its own. Over a
+    // lecture that opens windows hundreds of times the cache would keep growing (its table of
+    // keys is never trimmed), while drawing a button afresh costs next to nothing.
+    QPixmapCache::setCacheLimit(0);
     ui.setupUi(this);
     setPalette(QPalette(QColor(200, 200, 255)));
     setAutoFillBackground(true);
