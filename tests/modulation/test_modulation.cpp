@@ -88,7 +88,8 @@ private slots:
             QVERIFY(fuzzy((func->signalModel().*rows[row].value)(), stored, tolerance));
             QVERIFY(fuzzy((spec->signalModel().*rows[row].value)(), stored, tolerance));
             const QImage signal = grabPlot(*func, plotSize), spectrum = grabPlot(*spec, plotSize);
-            QVERIFY(pixelIs(signal, 5, 200, Qt::black) && pixelIs(spectrum, 5, 300, Qt::black));
+            QVERIFY(pixelIs(signal, 5, 200, Qt::black, 0) &&
+                    pixelIs(spectrum, 5, 300, Qt::black, 0));
         }
     }
 
@@ -158,7 +159,8 @@ private slots:
             QVERIFY(!columnHas(img, 11, 0, 190, darkBlue));
         }
         // A line at frequency ω stands at x = 60·(ω − 3) + 10, 5 pixels wide, topped by a dot of
-        // radius 5, in the live and in the reference spectrum, on an axis at 3/4 of the height.
+        // radius 5 (neither antialiased: exact colours), in the live and in the reference spectrum,
+        // on an axis at 3/4 of the height.
         const int cases[][4] = {
             {600, 400, 235, 37}, {600, 400, 280, 150}, {600, 400, 325, 37}, {500, 240, 280, 150}};
         for (const auto &[width, height, x, length] : cases) {
@@ -167,9 +169,10 @@ private slots:
             for (const QImage &img :
                  {grabPlot(live, {width, height}), grabPlot(reper, {width, height})}) {
                 const int base = 3 * height / 4, tip = base - length;
-                QVERIFY(pixelIs(img, x - 2, base - 3, red) && pixelIs(img, x + 2, base - 3, red));
+                QVERIFY(pixelIs(img, x - 2, base - 3, red, 0) &&
+                        pixelIs(img, x + 2, base - 3, red, 0));
                 QVERIFY(!pixelIs(img, x - 3, base - 3, red) && !pixelIs(img, x + 3, base - 3, red));
-                QVERIFY(pixelIs(img, x, tip + 7, red) && pixelIs(img, x, tip - 4, darkBlue));
+                QVERIFY(pixelIs(img, x, tip + 7, red, 0) && pixelIs(img, x, tip - 4, darkBlue, 0));
                 QVERIFY(!pixelIs(img, x, tip - 7, darkBlue) && !pixelIs(img, x, tip - 7, red));
             }
         }
@@ -181,7 +184,7 @@ private slots:
         s.mValueChanged(1);
         s.mxValueChanged(0);
         const QImage img = grabPlot(s, plotSize);
-        QVERIFY(pixelIs(img, 280, 225, darkBlue) && pixelIs(img, 280, 150, darkBlue));
+        QVERIFY(pixelIs(img, 280, 225, darkBlue, 0) && pixelIs(img, 280, 150, darkBlue, 0));
         VERIFY_PIXEL(img, 280, 190, red);
         QVERIFY(!columnHas(img, 235, 150, 298, red) && !columnHas(img, 325, 150, 298, red));
         // The reference labels, painted alone on white at their places, coincide with the dark
