@@ -5,6 +5,7 @@
 # SCRATCH_DIR/package and checks what a distribution checks. Every failed check prints one line
 # starting with "FAIL"; the script ends with status 1 if any did.
 set -uo pipefail
+export LC_ALL=C.UTF-8
 
 build=$1
 expected=$2
@@ -22,7 +23,7 @@ step() { echo "--- $*"; }
 rm -rf "$scratch"
 mkdir -p "$scratch/runtime" && chmod 700 "$scratch/runtime"
 root=$scratch/root
-# The program's own resources ship compiled in; everything a desktop needs besides is installed.
+# Sorted byte by byte, as the expected list is.
 installed_list() { (cd "$1" && find . -type f -o -type l) | sed 's|^\./||' | LC_ALL=C sort; }
 
 step "cmake --install into a scratch root"
@@ -45,7 +46,8 @@ status=$?
 if [[ $status -ne 0 ]] || grep -Eq ': (error|warning):' <<<"$out"; then
     fail "desktop-file-validate reports errors or warnings"
 fi
-for key in "Exec=veltarn" "Icon=$app_id" "Name=Вельтарн" "Categories=Education;Science;Physics;"; do
+for key in "Exec=veltarn" "Icon=$app_id" "Name=Вельтарн" \
+           "Categories=Education;Science;Physics;"; do
     grep -qxF "$key" "$desktop" || fail "desktop entry lacks the line $key"
 done
 grep -q '^Comment\[ru\]=' "$desktop" || fail "desktop entry has no Russian comment"
@@ -58,7 +60,8 @@ if [[ $status -ne 0 ]] || grep -Eq '^[EW]:' <<<"$out"; then
     fail "appstreamcli reports errors or warnings"
 fi
 grep -qF "<id>$app_id</id>" "$metainfo" || fail "metainfo id is not $app_id"
-grep -qF ">$app_id.desktop</launchable>" "$metainfo" || fail "metainfo does not launch $app_id.desktop"
+grep -qF ">$app_id.desktop</launchable>" "$metainfo" ||
+    fail "metainfo does not launch $app_id.desktop"
 grep -qF "<release version=\"$version\"" "$metainfo" || fail "metainfo has no release $version"
 grep -qF '<summary xml:lang="ru">' "$metainfo" || fail "metainfo has no Russian summary"
 
@@ -77,9 +80,10 @@ gzip -t "$manual" || fail "$manual is not a gzip file"
 # Debian wants no name or time stamp in the gzip header; gzip -n leaves the time at zero.
 [[ $(od -An -tu4 -j4 -N4 "$manual" | tr -d ' ') == 0 ]] || fail "$manual carries a time stamp"
 if command -v man >/dev/null; then
-    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$manual" 2>&1 >/dev/null)
+    export MANWIDTH=80
+    warnings=$(man --warnings -E UTF-8 -l -Tutf8 -Z "$manual" 2>&1 >/dev/null)
     [[ -z $warnings ]] || { echo "$warnings"; fail "man reports warnings on $manual"; }
-    text=$(LC_ALL=C.UTF-8 MANWIDTH=80 man -E UTF-8 -l "$manual" 2>/dev/null)
+    text=$(man -E UTF-8 -l "$manual" 2>/dev/null)
     for option in --help --version --list --demo --set --windowed --screen --export --size \
                   --scale --seconds; do
         grep -q -- "$option" <<<"$text" || fail "manual page does not describe $option"
@@ -89,9 +93,14 @@ else
 fi
 
 step "installed program starts on the offscreen platform"
+export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$scratch/runtime
 program=$root/usr/bin/veltarn
+# The desktop matches the program's windows to the menu entry by the name the program gives;
+# the toolkit keeps that name in UTF-16, whose zero bytes tr drops.
+tr -d '\0' <"$program" | grep -aF "$app_id" >/dev/null ||
+    fail "$program does not name its desktop entry $app_id"
 if [[ -n $version_option ]]; then
-    out=$(QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$scratch/runtime timeout 20 "$program" "$version_option" 2>&1)
+    out=$(timeout 20 "$program" "$version_option" 2>&1)
     status=$?
     echo "$out"
     [[ $status -eq 0 ]] || fail "$program $version_option ended with status $status"
@@ -99,15 +108,18 @@ if [[ -n $version_option ]]; then
 else
     # Still running after a few seconds means it started, found its platform plugin and fonts
     # and entered its event loop; timeout then ends it with status 124.
-    QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$scratch/runtime timeout 3 "$program"
+    timeout 3 "$program" 2>"$scratch/start.log"
     status=$?
+    cat "$scratch/start.log"
     [[ $status -eq 124 ]] || fail "$program ended by itself with status $status"
+    [[ ! -s $scratch/start.log ]] || fail "$program complains on start"
 fi
 
 step "cpack -G DEB"
 arch=$(dpkg --print-architecture)
 deb=$scratch/package/veltarn_${version}_$arch.deb
-if ! cpack -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/package" >"$scratch/cpack.log" 2>&1; then
+if ! cpack -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/package" \
+        >"$scratch/cpack.log" 2>&1; then
     cat "$scratch/cpack.log"
     fail "cpack failed"
 fi
@@ -121,7 +133,8 @@ step "dpkg-deb -I"
 dpkg-deb -I "$deb"
 depends=$(dpkg-deb -f "$deb" Depends)
 # libc6 and the toolkit come from the binary's own needs (shlibdeps); the rest are named by hand.
-for package in libc6 libqt6core6 libqt6widgets6 qt6-qpa-plugins fonts-liberation fonts-ipafont-mincho; do
+for package in libc6 libqt6core6 libqt6widgets6 \
+               qt6-qpa-plugins fonts-liberation fonts-ipafont-mincho; do
     grep -Eq "(^|, )$package( |,|$)" <<<"$depends" || fail "Depends lacks $package: $depends"
 done
 for field in Maintainer Description Section; do
@@ -135,7 +148,8 @@ dpkg-deb -x "$deb" "$unpacked"
 if ! diff -u "$expected" <(installed_list "$unpacked"); then
     fail "package files differ from $expected (- expected, + packaged)"
 fi
-file -b "$unpacked/usr/bin/veltarn" | grep -q ', stripped' || fail "the packaged program is not stripped"
+file -b "$unpacked/usr/bin/veltarn" | grep -q ', stripped' ||
+    fail "the packaged program is not stripped"
 
 step "lintian"
 out=$(lintian --fail-on error --tag-display-limit 0 "$deb" 2>&1)
