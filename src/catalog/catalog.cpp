@@ -101,7 +101,8 @@ QString applyHarmonics(QWidget &window, const Setting &s)
     auto *reper = window.findChild<QAbstractButton *>(QStringLiteral("reper"));
     auto *readout = window.findChild<QLabel *>(QStringLiteral("label_6"));
     Q_ASSERT(add && sum && reper && readout);
-    reper->click();
+    if (readout->text() != QLatin1String("0"))
+        reper->click();
     // As the lecturer does it: each harmonic shown alone, then summed, and the glide awaited.
     for (int k = 0; k < count && readout->text().toInt() == k; ++k) {
         add->click();

@@ -316,7 +316,7 @@ std::unique_ptr<MainWindow> show(const Options &options, QString *error)
     (menu.get()->*options.demo->open)();
     for (QWidget *w : QApplication::topLevelWidgets())
         if (!before.contains(w) && w->metaObject() == options.demo->window)
-            catalog::apply(*w, *options.demo, options.settings);
+            catalog::apply(*w, *options.demo, options.settings); // accepted by the trial window
     return menu;
 }
 
