@@ -53,7 +53,7 @@ QString toSteps(const Setting &s, const Parameter &p, int *steps)
         fraction.chop(1);
     if (fraction.size() > p.decimals)
         return p.decimals == 0
-                   ? QStringLiteral("%1=%2: значение принимает только целые числа")
+                   ? QStringLiteral("%1=%2: значение может быть только целым числом")
                          .arg(s.name, s.value)
                    : QStringLiteral("%1=%2: значение меняется шагами по %3, его пришлось бы "
                                     "округлить")
