@@ -15,6 +15,8 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("veltarn"));
+    // Lets the desktop match the windows to the menu entry and show its icon.
+    QApplication::setDesktopFileName(QStringLiteral(VELTARN_APP_ID));
     veltarn::initResources();
     return veltarn::cli::run(veltarn::cli::parse(QApplication::arguments()), hasDisplay);
 }
