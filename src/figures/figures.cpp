@@ -93,10 +93,16 @@ bool resizeHidden(QWidget &window, QSize size)
     return window.size() == size;
 }
 
-// The notice of a save or copy: on the window's bottom edge, below the plots, for a few seconds.
-void showNotice(QWidget &window, const QString &text)
+// An earlier notice still showing is no part of the next picture.
+void removeNotice(QWidget &window)
 {
     delete window.findChild<QLabel *>(QLatin1String(noticeName), Qt::FindDirectChildrenOnly);
+}
+
+// The notice of a save or copy: at the window's bottom edge, for a few seconds.
+void showNotice(QWidget &window, const QString &text)
+{
+    removeNotice(window);
     auto *notice = new QLabel(text, &window);
     notice->setObjectName(QLatin1String(noticeName));
     notice->setWordWrap(true);
@@ -112,12 +118,6 @@ void showNotice(QWidget &window, const QString &text)
     notice->show();
     notice->raise();
     QTimer::singleShot(noticeDuration, notice, &QObject::deleteLater);
-}
-
-// An earlier notice still showing is no part of the next picture.
-void removeNotice(QWidget &window)
-{
-    delete window.findChild<QLabel *>(QLatin1String(noticeName), Qt::FindDirectChildrenOnly);
 }
 
 QString fileStem(const QWidget &window)
