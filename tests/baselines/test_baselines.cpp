@@ -199,8 +199,9 @@ private slots:
                  qPrintable(QStringLiteral("the plots' font resolves to \"%1\"%2, the pictures "
                                            "were drawn in bold \"%3\": install the Debian "
                                            "package %4 (tools/setup.sh does)")
-                                .arg(info.family(), info.bold() ? QString() : QStringLiteral(" (not bold)"), expected,
-                                     packageOf(expected))));
+                                .arg(info.family(),
+                                     info.bold() ? QString() : QStringLiteral(" (not bold)"),
+                                     expected, packageOf(expected))));
     }
 
     void pictures_data()
