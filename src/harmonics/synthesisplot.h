@@ -39,9 +39,16 @@ public:
     // Time of sample i of every curve.
     double sampleTime(int i) const { return sampleTimes.at(static_cast<std::size_t>(i)); }
     static constexpr int sampleCount = 500;
+    // The number of harmonics in the red sum as it stands still: while a glide runs, the sum it
+    // started from; a glide that cannot run (the plot is hidden) counts as done.
+    int settledHarmonics() const { return merging && isVisible() ? settledCount : harmonicNumber; }
+    // Amplitude of the cosine term k of the series the curves are drawn from.
+    double termAmplitude(int k) const { return term(0.0, k); }
 
 signals:
     void sumOfHarmonicChanged(int newValue);
+    // The glide onto a new sum (or the return to none) is over.
+    void sumSettled(int harmonics);
 
 public slots:
     void addHarmonic();
@@ -78,6 +85,7 @@ protected:
     std::optional<std::vector<double>> targetSum;
     int harmonicNumber = 0;
     bool merging = false;
+    int settledCount = 0;
 
 private:
     std::vector<double> termSamples(int k) const;
@@ -85,6 +93,7 @@ private:
     // from the target.
     bool advanceMerge();
     void requestFrame();
+    void announceSettled();
 
     void drawCaptions(QPainter &p, const draw::PixelFrame &f) const;
     void drawTicks(QPainter &p, const draw::PixelFrame &f) const;
