@@ -30,7 +30,9 @@ signalDependence::signalDependence(QWidget *parent) : QWidget(parent)
     connect(ui.Func, &Func::tau2Changed, ui.tau2LCD, qOverload<int>(&QLabel::setNum));
 
     auto *voice = new sound::Controller(*this, *ui.sound, [spec = ui.Spec] {
-        const dependenceSignal &s = spec->parameters();
+        // The live spectrum computes its lines when it paints; the sound must not wait for that.
+        dependenceSignal s = spec->parameters();
+        s.computeCoefficients();
         return sound::harmonicSeries(sound::trainFundamental(s.period), s.coefficients);
     });
     connect(ui.Func, &Func::periodChanged, voice, &sound::Controller::refresh);

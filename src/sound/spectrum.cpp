@@ -1,5 +1,6 @@
 #include "sound/spectrum.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <map>
@@ -7,6 +8,11 @@
 
 namespace sound
 {
+
+namespace
+{
+constexpr double roundingFloor = 1e-9;
+} // namespace
 
 bool Spectrum::isSilent() const
 {
@@ -20,10 +26,16 @@ bool Spectrum::isSilent() const
 
 Spectrum harmonicSeries(double fundamental, const std::vector<double> &amplitudes)
 {
+    // A line this far below the largest term (the constant included) is what rounding leaves of
+    // a zero, as in a train whose pulses fill the period; normalised, it would sound at full peak.
+    double largest = 0.0;
+    for (const double a : amplitudes)
+        if (std::isfinite(a))
+            largest = std::max(largest, std::abs(a));
     Spectrum s;
     s.fundamental = fundamental > 0.0 ? fundamental : 0.0;
     for (std::size_t k = 1; k < amplitudes.size(); ++k)
-        if (amplitudes[k] != 0.0 && std::isfinite(amplitudes[k]))
+        if (std::isfinite(amplitudes[k]) && std::abs(amplitudes[k]) > roundingFloor * largest)
             s.lines.push_back({static_cast<int>(k), amplitudes[k]});
     return s;
 }
