@@ -3,11 +3,7 @@
 #include <QAudioSink>
 #include <QFileInfo>
 #include <QMediaDevices>
-#include <QMutexLocker>
 #include <QStandardPaths>
-
-#include <cstdint>
-#include <limits>
 
 namespace sound
 {
@@ -17,7 +13,8 @@ namespace
 
 constexpr int preferredRate = 48000;
 // Small enough that a slider move is heard within 50 ms together with a running fade.
-constexpr int bufferMilliseconds = 20;
+constexpr int bufferMilliseconds = 30;
+constexpr int feedMilliseconds = 5;
 
 // On Linux the toolkit reaches the sound service over its socket and, when no service runs,
 // prints a warning for every query. A machine without the socket has no output to offer.
@@ -68,48 +65,15 @@ Output findOutput()
     return out;
 }
 
-ToneDevice::ToneDevice(int sampleRate, QObject *parent) : QIODevice(parent), generator(sampleRate)
-{
-}
-
-void ToneDevice::setSpectrum(const Spectrum &spectrum)
-{
-    QMutexLocker locked(&lock);
-    generator.setSpectrum(spectrum);
-}
-
-void ToneDevice::fadeOut()
-{
-    QMutexLocker locked(&lock);
-    generator.fadeOut();
-}
-
-bool ToneDevice::isQuiet() const
-{
-    QMutexLocker locked(&lock);
-    return generator.isQuiet();
-}
-
-qint64 ToneDevice::bytesAvailable() const
-{
-    // An endless source: the sink may always take a whole buffer.
-    return std::numeric_limits<int>::max() / 2 + QIODevice::bytesAvailable();
-}
-
-qint64 ToneDevice::readData(char *data, qint64 maxSize)
-{
-    const auto count = static_cast<int>(std::min<qint64>(maxSize / 2, 1 << 20));
-    QMutexLocker locked(&lock);
-    generator.render(reinterpret_cast<std::int16_t *>(data), count);
-    return qint64(count) * 2;
-}
-
 Player::Player(const Output &output, QObject *parent) : QObject(parent), output(output)
 {
     releaseTimer.setSingleShot(true);
     // The fade out must have left the sink's buffer before the sink stops.
     releaseTimer.setInterval(static_cast<int>(rampSeconds * 1000) + 2 * bufferMilliseconds + 20);
     connect(&releaseTimer, &QTimer::timeout, this, &Player::release);
+    feedTimer.setTimerType(Qt::PreciseTimer);
+    feedTimer.setInterval(feedMilliseconds);
+    connect(&feedTimer, &QTimer::timeout, this, &Player::feed);
 }
 
 Player::~Player()
@@ -121,16 +85,31 @@ void Player::start(const Spectrum &spectrum)
 {
     releaseTimer.stop();
     if (!sink) {
-        tones = std::make_unique<ToneDevice>(output.format.sampleRate());
-        tones->open(QIODevice::ReadOnly);
+        tones = std::make_unique<ToneGenerator>(output.format.sampleRate());
         sink = std::make_unique<QAudioSink>(output.device, output.format);
         sink->setBufferSize(output.format.bytesForDuration(bufferMilliseconds * 1000));
         connect(sink.get(), &QAudioSink::stateChanged, this, &Player::onStateChanged);
-        sink->start(tones.get());
+        input = sink->start();
     }
     playing = true;
     tones->setSpectrum(spectrum);
     onStateChanged();
+    if (sink) {
+        feed();
+        feedTimer.start();
+    }
+}
+
+void Player::feed()
+{
+    if (!sink || !input)
+        return;
+    const int count = static_cast<int>(sink->bytesFree() / 2);
+    if (count <= 0)
+        return;
+    samples.resize(static_cast<std::size_t>(count));
+    tones->render(samples.data(), count);
+    input->write(reinterpret_cast<const char *>(samples.data()), qint64(count) * 2);
 }
 
 void Player::setSpectrum(const Spectrum &spectrum)
@@ -170,10 +149,12 @@ void Player::onStateChanged()
 void Player::release()
 {
     releaseTimer.stop();
+    feedTimer.stop();
     if (sink) {
         sink->disconnect(this);
         sink->stop();
     }
+    input = nullptr;
     sink.reset();
     tones.reset();
 }

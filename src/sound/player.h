@@ -6,11 +6,12 @@
 #include <QAudioDevice>
 #include <QAudioFormat>
 #include <QIODevice>
-#include <QMutex>
 #include <QObject>
 #include <QTimer>
 
+#include <cstdint>
 #include <memory>
+#include <vector>
 
 class QAudioSink;
 
@@ -26,32 +27,10 @@ struct Output {
 // Looks for the default output once per call. Never blocks on a missing sound service.
 Output findOutput();
 
-// The generator as a device the sink pulls samples from.
-class ToneDevice : public QIODevice
-{
-    Q_OBJECT
-
-public:
-    explicit ToneDevice(int sampleRate, QObject *parent = nullptr);
-
-    void setSpectrum(const Spectrum &spectrum);
-    void fadeOut();
-    bool isQuiet() const;
-
-    bool isSequential() const override { return true; }
-    qint64 bytesAvailable() const override;
-
-protected:
-    qint64 readData(char *data, qint64 maxSize) override;
-    qint64 writeData(const char *, qint64) override { return -1; }
-
-private:
-    // The sink may pull from its own thread.
-    mutable QMutex lock;
-    ToneGenerator generator;
-};
-
-// Plays a spectrum on an output until stopped; fades out before the sink stops.
+// Plays a spectrum on an output until stopped; fades out before the sink stops. The player
+// pushes samples as the sink frees room, a few milliseconds at a time, so what is generated is
+// heard after the sink's short buffer and no later: a sink left to pull from a device reads far
+// ahead of what it plays.
 class Player : public QObject
 {
     Q_OBJECT
@@ -73,11 +52,15 @@ signals:
 
 private:
     void onStateChanged();
+    void feed();
     void release();
 
     Output output;
     std::unique_ptr<QAudioSink> sink;
-    std::unique_ptr<ToneDevice> tones;
+    QIODevice *input = nullptr; // owned by the sink
+    std::unique_ptr<ToneGenerator> tones;
+    std::vector<std::int16_t> samples;
+    QTimer feedTimer;
     QTimer releaseTimer;
     bool playing = false;
 };
