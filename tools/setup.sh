@@ -3,8 +3,8 @@
 # Does nothing, and needs no network, when everything is already there.
 set -euo pipefail
 
-packages=(build-essential cmake qt6-base-dev qt6-qpa-plugins libgl-dev libbenchmark-dev
-          fonts-ipafont-mincho fonts-liberation)
+packages=(build-essential cmake qt6-base-dev qt6-qpa-plugins qt6-multimedia-dev libgl-dev
+          libbenchmark-dev fonts-ipafont-mincho fonts-liberation pulseaudio pulseaudio-utils)
 
 if ! command -v dpkg-query >/dev/null; then
     echo "setup: not a Debian system; install a C++17 compiler, CMake and Qt 6 by hand (see README.md)" >&2

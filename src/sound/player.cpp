@@ -78,7 +78,9 @@ Player::Player(const Output &output, QObject *parent) : QObject(parent), output(
 
 Player::~Player()
 {
-    release();
+    feedTimer.stop();
+    if (sink)
+        sink->stop();
 }
 
 void Player::start(const Spectrum &spectrum)
@@ -89,6 +91,11 @@ void Player::start(const Spectrum &spectrum)
         sink = std::make_unique<QAudioSink>(output.device, output.format);
         sink->setBufferSize(output.format.bytesForDuration(bufferMilliseconds * 1000));
         connect(sink.get(), &QAudioSink::stateChanged, this, &Player::onStateChanged);
+        // A stream whose output is unplugged or unloaded may just stop without changing state;
+        // the list of outputs tells.
+        devices = std::make_unique<QMediaDevices>();
+        connect(devices.get(), &QMediaDevices::audioOutputsChanged, this,
+                &Player::onOutputsChanged);
         input = sink->start();
     }
     playing = true;
@@ -104,7 +111,17 @@ void Player::feed()
 {
     if (!sink || !input)
         return;
-    const int count = static_cast<int>(sink->bytesFree() / 2);
+    const qint64 room = sink->bytesFree();
+    // A stream the sound server dropped (its output unloaded or unplugged) reports no room at
+    // all, a negative amount, while the toolkit's sink still counts itself active.
+    if (room < 0) {
+        if (playing)
+            lose(QStringLiteral("Звук остановлен: звуковой выход пропал"));
+        else
+            release();
+        return;
+    }
+    const auto count = static_cast<int>(room / 2);
     if (count <= 0)
         return;
     samples.resize(static_cast<std::size_t>(count));
@@ -139,23 +156,39 @@ void Player::onStateChanged()
     const QAudio::Error error = sink->error();
     if (sink->state() != QAudio::StoppedState || error == QAudio::NoError)
         return;
+    lose(error == QAudio::OpenError ? QStringLiteral("Звук остановлен: звуковой выход не открылся")
+                                    : QStringLiteral("Звук остановлен: звуковой выход пропал"));
+}
+
+void Player::onOutputsChanged()
+{
+    if (!sink || !playing || QMediaDevices::audioOutputs().contains(output.device))
+        return;
+    lose(QStringLiteral("Звук остановлен: звуковой выход отключён"));
+}
+
+void Player::lose(const QString &reason)
+{
     playing = false;
     release();
-    emit lost(error == QAudio::OpenError
-                  ? QStringLiteral("Звук остановлен: звуковой выход не открылся")
-                  : QStringLiteral("Звук остановлен: звуковой выход пропал"));
+    emit lost(reason);
 }
 
 void Player::release()
 {
     releaseTimer.stop();
     feedTimer.stop();
+    // Either may be the sender of the signal that brought us here.
     if (sink) {
         sink->disconnect(this);
         sink->stop();
+        sink.release()->deleteLater();
+    }
+    if (devices) {
+        devices->disconnect(this);
+        devices.release()->deleteLater();
     }
     input = nullptr;
-    sink.reset();
     tones.reset();
 }
 

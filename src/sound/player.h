@@ -14,6 +14,7 @@
 #include <vector>
 
 class QAudioSink;
+class QMediaDevices;
 
 namespace sound
 {
@@ -52,12 +53,15 @@ signals:
 
 private:
     void onStateChanged();
+    void onOutputsChanged();
+    void lose(const QString &reason);
     void feed();
     void release();
 
     Output output;
     std::unique_ptr<QAudioSink> sink;
-    QIODevice *input = nullptr; // owned by the sink
+    std::unique_ptr<QMediaDevices> devices; // watched only while playing
+    QIODevice *input = nullptr;             // owned by the sink
     std::unique_ptr<ToneGenerator> tones;
     std::vector<std::int16_t> samples;
     QTimer feedTimer;
