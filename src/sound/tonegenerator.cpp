@@ -27,12 +27,16 @@ double peakOf(const std::vector<Line> &lines)
     std::vector<double> cosines(static_cast<std::size_t>(n));
     for (int j = 0; j < n; ++j)
         cosines[static_cast<std::size_t>(j)] = std::cos(twoPi * j / n);
+    // Index of k·j modulo n for every line, advanced by k at each grid point (k < n).
+    std::vector<int> index(lines.size(), 0);
     double peak = 0.0;
     for (int j = 0; j < n; ++j) {
         double v = 0.0;
-        for (const Line &l : lines) {
-            const auto index = (static_cast<std::int64_t>(l.harmonic) * j) % n;
-            v += l.amplitude * cosines[static_cast<std::size_t>(index)];
+        for (std::size_t l = 0; l < lines.size(); ++l) {
+            v += lines[l].amplitude * cosines[static_cast<std::size_t>(index[l])];
+            index[l] += lines[l].harmonic;
+            if (index[l] >= n)
+                index[l] -= n;
         }
         peak = std::max(peak, std::abs(v));
     }
