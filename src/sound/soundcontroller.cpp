@@ -1,5 +1,6 @@
 #include "sound/soundcontroller.h"
 
+#include "figures/figures.h"
 #include "sound/tonegenerator.h"
 #include "sound/wavfile.h"
 
@@ -7,10 +8,8 @@
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
-#include <QLabel>
 #include <QPushButton>
 #include <QStandardPaths>
-#include <QTimer>
 
 #include <cmath>
 
@@ -20,7 +19,6 @@ namespace sound
 namespace
 {
 
-constexpr int noticeMilliseconds = 4000;
 constexpr double longestFileSeconds = 3600.0;
 
 // The window whose sound plays now.
@@ -158,28 +156,7 @@ void Controller::saveClip()
 
 void Controller::showNotice(const QString &text)
 {
-    if (!notice) {
-        notice = new QLabel(&window);
-        notice->setObjectName(QStringLiteral("soundNotice"));
-        QFont f = notice->font();
-        f.setPointSize(14);
-        f.setBold(true);
-        notice->setFont(f);
-        notice->setStyleSheet(QStringLiteral(
-            "background: rgb(255, 255, 225); border: 1px solid gray; padding: 6px;"));
-        auto *timer = new QTimer(notice);
-        timer->setObjectName(QStringLiteral("soundNoticeTimer"));
-        timer->setSingleShot(true);
-        timer->setInterval(noticeMilliseconds);
-        connect(timer, &QTimer::timeout, notice, &QWidget::hide);
-    }
-    notice->setText(text);
-    notice->adjustSize();
-    // Over the top of the window, where it covers the title rather than a plot or a control.
-    notice->move((window.width() - notice->width()) / 2, 8);
-    notice->raise();
-    notice->show();
-    notice->findChild<QTimer *>()->start();
+    veltarn::figures::showNotice(window, text);
     emit noticeShown(text);
 }
 

@@ -9,7 +9,6 @@
 
 #include <functional>
 
-class QLabel;
 class QPushButton;
 class QWidget;
 
@@ -69,7 +68,6 @@ private:
     const Source source;
     Output output;
     Player *player = nullptr;
-    QLabel *notice = nullptr;
     QString clip;
 };
 

@@ -1,3 +1,4 @@
+#include "figures/figures.h"
 #include "harmonics/harmonic.h"
 #include "harmonics/harmonictrapeze.h"
 #include "harmonics/harmonictriangle.h"
@@ -18,6 +19,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLayout>
+#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -534,7 +536,8 @@ private slots:
         c->saveClip();
         QCOMPARE(notices.count(), 1);
         const QString text = notices.at(0).at(0).toString();
-        auto *notice = w->findChild<QLabel *>(QStringLiteral("soundNotice"));
+        QPointer<QLabel> notice =
+            w->findChild<QLabel *>(QLatin1String(veltarn::figures::noticeName));
         QVERIFY(notice && notice->text() == text && !notice->isHidden());
         if (blocked) {
             QVERIFY(c->lastClip().isEmpty());
@@ -549,7 +552,7 @@ private slots:
         c->saveClip(); // the same second: a second file, the first one kept
         QVERIFY(c->lastClip() != clip && QFileInfo::exists(clip) &&
                 QFileInfo::exists(c->lastClip()));
-        QVERIFY(QTest::qWaitFor([&] { return notice->isHidden(); }, 6000));
+        QVERIFY(QTest::qWaitFor([&] { return notice.isNull(); }, 6000));
     }
 
     // The button of every window: where and how it is, and, on a machine without a sound
