@@ -1,6 +1,7 @@
 #include "figures/figures.h"
 
 #include "catalog/catalog.h"
+#include "sound/soundcontroller.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -49,8 +50,12 @@ struct Format {
     Writer write;
 };
 
-// A sound format is one more row here.
-const Format formats[] = {{"png", &writePng}, {"svg", &writeSvgFile}};
+QString writeWavFile(QWidget &window, const ExportOptions &options, QIODevice &out)
+{
+    return sound::writeWindowSound(window, out, options.seconds);
+}
+
+const Format formats[] = {{"png", &writePng}, {"svg", &writeSvgFile}, {"wav", &writeWavFile}};
 
 const Format *formatOf(const QString &path)
 {

@@ -167,22 +167,44 @@ Controller *controllerOf(const QWidget *window)
                   : nullptr;
 }
 
+namespace
+{
+
+// Why `seconds` of the window's sound cannot be written, or nothing.
+QString refusal(const QWidget &window, double seconds)
+{
+    if (!controllerOf(&window))
+        return QStringLiteral("В этом окне нет звука");
+    if (!(seconds > 0.0 && seconds <= longestFileSeconds))
+        return QStringLiteral("Длительность звука должна быть больше 0 и не больше %1 с")
+            .arg(longestFileSeconds);
+    return {};
+}
+
+std::vector<std::int16_t> clipOf(const QWidget &window, double seconds)
+{
+    return renderClip(controllerOf(&window)->spectrum(), seconds, fileSampleRate);
+}
+
+} // namespace
+
 bool writeWindowSound(const QWidget &window, const QString &path, double seconds, QString *error)
 {
-    const Controller *controller = controllerOf(&window);
-    if (!controller) {
+    if (const QString why = refusal(window, seconds); !why.isEmpty()) {
         if (error)
-            *error = QStringLiteral("В этом окне нет звука");
+            *error = why;
         return false;
     }
-    if (!(seconds > 0.0 && seconds <= longestFileSeconds)) {
-        if (error)
-            *error = QStringLiteral("Длительность звука должна быть больше 0 и не больше %1 с")
-                         .arg(longestFileSeconds);
-        return false;
-    }
-    return writeWav(path, renderClip(controller->spectrum(), seconds, fileSampleRate),
-                    fileSampleRate, error);
+    return writeWav(path, clipOf(window, seconds), fileSampleRate, error);
+}
+
+QString writeWindowSound(const QWidget &window, QIODevice &out, double seconds)
+{
+    if (QString why = refusal(window, seconds); !why.isEmpty())
+        return why;
+    if (!writeWav(out, clipOf(window, seconds), fileSampleRate))
+        return QStringLiteral("не удалось записать WAV: %1").arg(out.errorString());
+    return {};
 }
 
 } // namespace sound

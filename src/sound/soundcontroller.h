@@ -9,6 +9,7 @@
 
 #include <functional>
 
+class QIODevice;
 class QPushButton;
 class QWidget;
 
@@ -79,6 +80,9 @@ Controller *controllerOf(const QWidget *window);
 // says why.
 bool writeWindowSound(const QWidget &window, const QString &path, double seconds,
                       QString *error = nullptr);
+
+// The same into an open device (a file the caller commits): an error line, or nothing.
+QString writeWindowSound(const QWidget &window, QIODevice &out, double seconds);
 
 // The sample rate of written sound files.
 constexpr int fileSampleRate = 48000;

@@ -38,7 +38,19 @@ bool writeWav(const QString &path, const std::vector<std::int16_t> &samples, int
         return fail(
             error,
             QStringLiteral("Не удалось записать звук в «%1»: %2").arg(shown, file.errorString()));
-    QDataStream out(&file);
+    if (!writeWav(file, samples, sampleRate) || !file.commit())
+        return fail(
+            error,
+            QStringLiteral("Не удалось записать звук в «%1»: %2").arg(shown, file.errorString()));
+    return true;
+}
+
+bool writeWav(QIODevice &device, const std::vector<std::int16_t> &samples, int sampleRate)
+{
+    const quint64 dataBytes = quint64(samples.size()) * bytesPerSample;
+    if (dataBytes > 0xFFFFFFFFull - headerBytesAfterSize)
+        return false;
+    QDataStream out(&device);
     out.setByteOrder(QDataStream::LittleEndian);
     const auto rate = static_cast<quint32>(sampleRate);
     out.writeRawData("RIFF", 4);
@@ -50,11 +62,7 @@ bool writeWav(const QString &path, const std::vector<std::int16_t> &samples, int
     out << quint32(dataBytes);
     for (const std::int16_t s : samples)
         out << qint16(s);
-    if (out.status() != QDataStream::Ok || !file.commit())
-        return fail(
-            error,
-            QStringLiteral("Не удалось записать звук в «%1»: %2").arg(shown, file.errorString()));
-    return true;
+    return out.status() == QDataStream::Ok;
 }
 
 } // namespace sound

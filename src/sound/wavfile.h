@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QIODevice;
+
 #include <cstdint>
 #include <vector>
 
@@ -13,5 +15,7 @@ namespace sound
 // and, when `error` is given, says why in a sentence the lecturer can read.
 bool writeWav(const QString &path, const std::vector<std::int16_t> &samples, int sampleRate,
               QString *error = nullptr);
+// The same into an open device (a file the caller commits); false when the device refused.
+bool writeWav(QIODevice &out, const std::vector<std::int16_t> &samples, int sampleRate);
 
 } // namespace sound

@@ -468,6 +468,28 @@ private slots:
         QVERIFY(std::abs(expected.front()) < 100 && std::abs(expected.back()) < 100);
     }
 
+    // The command line writes the same clip, with no display and no sound output.
+    void commandLineExport()
+    {
+        if (!python)
+            QSKIP("python3 is needed to read the file with a reader of its own");
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("train.wav"));
+        QProcess veltarn;
+        veltarn.start(QStringLiteral(VELTARN_EXECUTABLE),
+                      {QStringLiteral("-platform"),
+                       QStringLiteral("offscreen:configfile=" VELTARN_TEST_SCREEN),
+                       QStringLiteral("--demo"), QStringLiteral("pulse-train"),
+                       QStringLiteral("--set"), QStringLiteral("tau=1,T=25"),
+                       QStringLiteral("--export"), path, QStringLiteral("--seconds"),
+                       QStringLiteral("0.25")});
+        QVERIFY(veltarn.waitForFinished(60000));
+        QVERIFY2(veltarn.exitCode() == 0, veltarn.readAllStandardError().constData());
+        const QString raw = dir.filePath(QStringLiteral("train.raw"));
+        QCOMPARE(readWithPython(path, raw), (QStringList{"1", "2", "48000", "12000", "NONE"}));
+        QVERIFY(rawSamples(raw) == sound::renderClip(spectrumOf(9), 0.25, rate)); // T 25, τ 1
+    }
+
     void wavRefused_data()
     {
         QTest::addColumn<QString>("target"); // relative to a fresh folder holding "file"
