@@ -146,6 +146,7 @@ void synthesisPlot::reper()
     merging = false;
     frameTimer.stop();
     emit sumOfHarmonicChanged(0);
+    announceSettled();
     update();
 }
 
@@ -212,10 +213,20 @@ void synthesisPlot::paintEvent(QPaintEvent *)
     const draw::PixelFrame f = frame();
     drawBackground(p, f);
     drawCurves(p, f);
-    if (moving)
+    if (moving) {
         requestFrame();
-    else
+    } else {
         frameTimer.stop();
+        announceSettled();
+    }
+}
+
+void synthesisPlot::announceSettled()
+{
+    if (settledCount == harmonicNumber)
+        return;
+    settledCount = harmonicNumber;
+    emit sumSettled(settledCount);
 }
 
 void synthesisPlot::drawBackground(QPainter &p, const draw::PixelFrame &f) const

@@ -42,9 +42,16 @@ public:
     // and never fewer than the 500 that reach t = 499·Δ (the span of a narrow plot).
     int sampleCount() const { return static_cast<int>(sampleTimes.size()); }
     static constexpr int minimumSampleCount = 500;
+    // The number of harmonics in the red sum as it stands still: while a glide runs, the sum it
+    // started from; a glide that cannot run (the plot is hidden) counts as done.
+    int settledHarmonics() const { return merging && isVisible() ? settledCount : harmonicNumber; }
+    // Amplitude of the cosine term k of the series the curves are drawn from.
+    double termAmplitude(int k) const { return term(0.0, k); }
 
 signals:
     void sumOfHarmonicChanged(int newValue);
+    // The glide onto a new sum (or the return to none) is over.
+    void sumSettled(int harmonics);
 
 public slots:
     void addHarmonic();
@@ -82,6 +89,7 @@ protected:
     std::optional<std::vector<double>> targetSum;
     int harmonicNumber = 0;
     bool merging = false;
+    int settledCount = 0;
 
     // One tenth-of-the-way glide step of the curves' weights, taken with every step of the
     // samples.
@@ -98,6 +106,7 @@ private:
     // from the target.
     bool advanceMerge();
     void requestFrame();
+    void announceSettled();
 
     void drawCaptions(QPainter &p, const draw::PixelFrame &f) const;
     void drawTicks(QPainter &p, const draw::PixelFrame &f) const;

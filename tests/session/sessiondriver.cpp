@@ -1,6 +1,7 @@
 #include "sessiondriver.h"
 
 #include "app/mainwindow.h"
+#include "sound/soundcontroller.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -55,7 +56,7 @@ QString SessionDriver::step()
 
 QString SessionDriver::actOn(QWidget *window)
 {
-    switch (pick(12)) {
+    switch (pick(13)) {
     case 0:
     case 1:
     case 2:
@@ -71,12 +72,25 @@ QString SessionDriver::actOn(QWidget *window)
     case 9:
     case 10:
         return resize(window);
+    case 11:
+        return toggleSound(window);
     default: {
         const int ms = 1 + pick(17);
         QTest::qWait(ms);
         return QStringLiteral("wait %1 ms").arg(ms);
     }
     }
+}
+
+QString SessionDriver::toggleSound(QWidget *window)
+{
+    // What the S key does; a window without a sound output ignores it.
+    sound::Controller *c = sound::controllerOf(window);
+    if (!c)
+        return QStringLiteral("no sound");
+    c->toggle();
+    return QStringLiteral("sound %1")
+        .arg(c->isPlaying() ? QStringLiteral("on") : QStringLiteral("off"));
 }
 
 QString SessionDriver::click(QWidget *window)

@@ -34,6 +34,7 @@ private:
     QString tabAndSpace(QWidget *window);
     QString moveSlider(QWidget *window);
     QString resize(QWidget *window);
+    QString toggleSound(QWidget *window);
     int pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(random); }
 
     MainWindow &menu;
