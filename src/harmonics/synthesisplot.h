@@ -1,5 +1,6 @@
 #pragma once
 
+#include "draw/cachedlayer.h"
 #include "draw/pixelframe.h"
 #include "harmonics/synthesismodel.h"
 
@@ -92,4 +93,6 @@ private:
 
     const std::vector<double> sampleTimes;
     QTimer frameTimer;
+    // Grid, axes, captions, ticks and the ideal signal: only the curves move.
+    draw::CachedLayer background;
 };
