@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # End-to-end frame times: installs the X server and window manager if they are missing, builds
-# the frame benchmark in build/ (or $VELTARN_BUILD), and runs it under Xvfb with openbox at
-# 1920×1080 and at 3840×2160 with QT_SCALE_FACTOR=2. The first argument, if any, is the number of
-# runs of every step (at least 50). Each X server is stopped when its run ends, however it ends.
+# the frame benchmark in build/, and runs it under Xvfb with openbox at 1920×1080 and at
+# 3840×2160 with QT_SCALE_FACTOR=2. The first argument, if any, is the number of runs of every
+# step (at least 50). VELTARN_BUILDS may name several build folders: each screen then runs them
+# one after the other, so two versions are compared in the same minutes. Each X server is
+# stopped when its run ends, however it ends.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
-build=${VELTARN_BUILD:-build}
+read -r -a builds <<<"${VELTARN_BUILDS:-build}"
 
 tools/setup.sh
 if ! command -v Xvfb >/dev/null || ! command -v openbox >/dev/null; then
@@ -15,8 +17,11 @@ if ! command -v Xvfb >/dev/null || ! command -v openbox >/dev/null; then
     "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive \
         apt-get install -y --no-install-recommends xvfb openbox
 fi
-[[ -f $build/CMakeCache.txt ]] || cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release
-cmake --build "$build" -j "$(nproc)" --target veltarn_frames
+[[ -f build/CMakeCache.txt ]] || cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
+for build in "${builds[@]}"; do
+    cmake --build "$build" -j "$(nproc)" --target veltarn_frames
+done
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 
 server=
 manager=
@@ -47,10 +52,12 @@ for setup in 1920x1080:1 3840x2160:2; do
     DISPLAY=":$display" openbox >/dev/null 2>&1 &
     manager=$!
     sleep 1
-    echo "== ${size}, QT_SCALE_FACTOR=${scale}, load average: $(cut -d' ' -f1-3 /proc/loadavg)"
-    DISPLAY=":$display" QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$scale \
-        timeout 600 "$build/bench/veltarn_frames" "${1:-60}"
-    echo "   load average after: $(cut -d' ' -f1-3 /proc/loadavg)"
-    echo
+    for build in "${builds[@]}"; do
+        echo "== ${size}, QT_SCALE_FACTOR=${scale}, $build, load average $(cut -d' ' -f1-3 /proc/loadavg)"
+        DISPLAY=":$display" QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=$scale \
+            timeout 600 "$build/bench/veltarn_frames" "${1:-60}"
+        echo "   load average after: $(cut -d' ' -f1-3 /proc/loadavg)"
+        echo
+    done
     stop
 done

@@ -41,13 +41,23 @@ QImage::Format formatFor(const QPainter &p)
 
 } // namespace
 
+CachedLayer::CachedLayer(QWidget &owner)
+{
+    owner.setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
 void CachedLayer::draw(QPainter &p, const QWidget &w, const Painting &paint)
 {
     const QTransform t = p.deviceTransform();
     redrawn = true;
     // Without a ground of its own the widget shows what lies beneath, which the layer cannot
     // hold.
-    if (!w.autoFillBackground() || !copiesExactly(t)) {
+    if (!w.autoFillBackground()) {
+        paint(p);
+        return;
+    }
+    if (!copiesExactly(t)) {
+        p.fillRect(w.rect(), w.palette().brush(w.backgroundRole()));
         paint(p);
         return;
     }

@@ -94,5 +94,5 @@ private:
     const std::vector<double> sampleTimes;
     QTimer frameTimer;
     // Grid, axes, captions, ticks and the ideal signal: only the curves move.
-    draw::CachedLayer background;
+    draw::CachedLayer background{*this};
 };

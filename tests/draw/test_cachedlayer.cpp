@@ -88,7 +88,7 @@ public:
         setAutoFillBackground(true);
     }
     int layerPaints = 0;
-    draw::CachedLayer layer;
+    draw::CachedLayer layer{*this};
 
 protected:
     void paintEvent(QPaintEvent *) override
