@@ -1,6 +1,5 @@
 #include "draw/cachedlayer.h"
 
-#include <QPaintEngine>
 #include <QPainter>
 #include <QWidget>
 
@@ -24,19 +23,6 @@ bool copiesExactly(const QTransform &t)
 {
     return t.type() <= QTransform::TxScale && t.m11() == t.m22() && t.m11() > 0 &&
            isWhole(t.dx()) && isWhole(t.dy()) && isWhole(t.m11());
-}
-
-// Antialiased edges over the ground blend alike in either image format, but the copy is then
-// a plain blit only when the formats agree.
-QImage::Format formatFor(const QPainter &p)
-{
-    const QPaintDevice *target = p.paintEngine() ? p.paintEngine()->paintDevice() : nullptr;
-    if (target && target->devType() == QInternal::Image) {
-        const QImage::Format f = static_cast<const QImage *>(target)->format();
-        if (f == QImage::Format_RGB32 || f == QImage::Format_ARGB32_Premultiplied)
-            return f;
-    }
-    return QImage::Format_ARGB32_Premultiplied;
 }
 
 } // namespace
@@ -63,13 +49,14 @@ void CachedLayer::draw(QPainter &p, const QWidget &w, const Painting &paint)
     }
     const int scale = static_cast<int>(t.m11());
     const QColor groundNow = w.palette().color(w.backgroundRole());
-    const QImage::Format format = formatFor(p);
     if (image.isNull() || size != w.size() || image.devicePixelRatio() != scale ||
-        image.format() != format || font != w.font() || ground != groundNow) {
+        font != w.font() || ground != groundNow) {
         size = w.size();
         font = w.font();
         ground = groundNow;
-        image = QImage(size * scale, format);
+        // The ground is opaque, so the layer needs no alpha channel, and without one its copy
+        // is a plain copy of rows rather than a blend.
+        image = QImage(size * scale, QImage::Format_RGB32);
         image.setDevicePixelRatio(scale);
         image.fill(ground);
         QPainter layer(&image);
@@ -81,9 +68,13 @@ void CachedLayer::draw(QPainter &p, const QWidget &w, const Painting &paint)
     } else {
         redrawn = false;
     }
+    // Taken back to device pixels, the copy is a translation the painter blits row by row
+    // instead of a scaling it samples.
     p.save();
     p.setRenderHints(p.renderHints(), false);
-    p.drawImage(QPoint(0, 0), image);
+    p.scale(1.0 / scale, 1.0 / scale);
+    const QRectF pixels(image.rect());
+    p.drawImage(pixels, image, pixels);
     p.restore();
 }
 
