@@ -18,13 +18,21 @@ constexpr double settledDistance = 5e-5;
 // About one frame of the display.
 constexpr int frameInterval = 16;
 
-std::vector<double> sampleGrid(double omega)
+// The spacing Δ of the samples.
+double sampleStep(double omega)
 {
-    std::vector<double> times(synthesisPlot::sampleCount);
-    const double step = omega * 0.03125;
-    for (std::size_t i = 0; i < times.size(); ++i)
-        times[i] = static_cast<double>(i) * step;
-    return times;
+    return omega * 0.03125;
+}
+
+// Enough samples for the last one to lie a few pixels beyond the plot's edges on both sides of
+// the vertical axis at column width/2 (the right edge is never further from it than the left).
+std::size_t sampleCountFor(int width, double step, int scaleX)
+{
+    const double reach = width / 2 + 4;
+    const double needed = std::ceil(reach / (scaleX * step)) + 1;
+    if (!(needed > synthesisPlot::minimumSampleCount)) // NaN for a zero step
+        return synthesisPlot::minimumSampleCount;
+    return static_cast<std::size_t>(needed);
 }
 
 } // namespace
@@ -32,9 +40,11 @@ std::vector<double> sampleGrid(double omega)
 synthesisPlot::synthesisPlot(std::unique_ptr<const synthesisModel> model, const Options &options,
                              QWidget *parent)
     : QWidget(parent), signal(std::move(model)), options(options),
-      period(static_cast<int>(signal->period)), shownSum(sampleCount, 0.0),
-      sampleTimes(sampleGrid(signal->omega))
+      period(static_cast<int>(signal->period)),
+      shownWeights(static_cast<std::size_t>(signal->harmonicCount), 0.0),
+      targetWeights(static_cast<std::size_t>(signal->harmonicCount), 0.0)
 {
+    fitSamplesToWidth();
     frameTimer.setSingleShot(true);
     frameTimer.setInterval(frameInterval);
     connect(&frameTimer, &QTimer::timeout, this, qOverload<>(&QWidget::update));
@@ -50,11 +60,52 @@ std::vector<double> synthesisPlot::termSamples(int k) const
     return samples;
 }
 
+double synthesisPlot::combination(const std::vector<double> &weights, double t) const
+{
+    double value = 0.0;
+    for (std::size_t k = 0; k < weights.size(); ++k)
+        if (weights[k] != 0.0)
+            value += weights[k] * term(t, static_cast<int>(k));
+    return value;
+}
+
+void synthesisPlot::fitSamplesToWidth()
+{
+    const double step = sampleStep(signal->omega);
+    const std::size_t had = sampleTimes.size();
+    const std::size_t wanted = sampleCountFor(width(), step, scaleX);
+    if (wanted == had)
+        return;
+    sampleTimes.resize(wanted);
+    shownSum.resize(wanted, 0.0);
+    if (targetSum)
+        targetSum->resize(wanted, 0.0);
+    if (currentHarmonic)
+        currentHarmonic->resize(wanted, 0.0);
+    for (std::size_t i = had; i < wanted; ++i) {
+        const double t = static_cast<double>(i) * step;
+        sampleTimes[i] = t;
+        shownSum[i] = combination(shownWeights, t);
+        if (targetSum)
+            (*targetSum)[i] = combination(targetWeights, t);
+        if (currentHarmonic)
+            (*currentHarmonic)[i] = combination(*currentWeights, t);
+    }
+}
+
+void synthesisPlot::resizeEvent(QResizeEvent *event)
+{
+    fitSamplesToWidth();
+    QWidget::resizeEvent(event);
+}
+
 void synthesisPlot::addHarmonic()
 {
     if (harmonicNumber >= signal->harmonicCount)
         return;
     currentHarmonic = termSamples(harmonicNumber);
+    currentWeights.emplace(shownWeights.size(), 0.0);
+    (*currentWeights)[static_cast<std::size_t>(harmonicNumber)] = 1.0;
     merging = false;
     update();
 }
@@ -69,10 +120,14 @@ void synthesisPlot::getSum()
         std::transform(sum.begin(), sum.end(), samples.begin(), sum.begin(), std::plus<>());
     }
     targetSum = std::move(sum);
+    std::fill(targetWeights.begin(), targetWeights.end(), 0.0);
+    std::fill_n(targetWeights.begin(), harmonicNumber + 1, 1.0);
     // The covered "Просуммировать" can still be pressed from the keyboard before any harmonic
     // was added; the glide then starts from an empty harmonic on the time axis.
-    if (!currentHarmonic)
+    if (!currentHarmonic) {
         currentHarmonic.emplace(sampleTimes.size(), 0.0);
+        currentWeights.emplace(shownWeights.size(), 0.0);
+    }
     merging = true;
     ++harmonicNumber;
     emit sumOfHarmonicChanged(harmonicNumber);
@@ -85,7 +140,9 @@ void synthesisPlot::reper()
 {
     harmonicNumber = 0;
     currentHarmonic.reset();
+    currentWeights.reset();
     std::fill(shownSum.begin(), shownSum.end(), 0.0);
+    std::fill(shownWeights.begin(), shownWeights.end(), 0.0);
     merging = false;
     frameTimer.stop();
     emit sumOfHarmonicChanged(0);
@@ -104,7 +161,18 @@ bool synthesisPlot::advanceMerge()
         }
         gap = std::max({gap, std::abs(target[i] - shownSum[i]), std::abs(target[i] - current[i])});
     }
+    for (int pass = 0; pass < mergePasses; ++pass)
+        glideWeights();
     return gap > settledDistance;
+}
+
+void synthesisPlot::glideWeights()
+{
+    std::vector<double> &current = *currentWeights;
+    for (std::size_t k = 0; k < targetWeights.size(); ++k) {
+        shownWeights[k] += (targetWeights[k] - shownWeights[k]) / 10;
+        current[k] += (targetWeights[k] - current[k]) / 10;
+    }
 }
 
 void synthesisPlot::requestFrame()
@@ -135,7 +203,9 @@ double synthesisPlot::term(double t, int k) const
 void synthesisPlot::paintEvent(QPaintEvent *)
 {
     // Only the last of a frame's ten glide steps would stay visible, so the steps are taken
-    // first and the picture is drawn once.
+    // first and the picture is drawn once. A plot painted at a new size before its resize event
+    // arrived fits its samples here.
+    fitSamplesToWidth();
     const bool moving = merging && advanceMerge();
     QPainter p(this);
     const draw::PixelFrame f = frame();
