@@ -12,12 +12,7 @@
 template <class Plot> class literalMerge : public Plot
 {
 public:
-    explicit literalMerge(QWidget *parent = nullptr) : Plot(parent)
-    {
-        // The production plot brings its ground with its cached layer; the literal paint has
-        // the toolkit fill it first, as it always did.
-        this->setAttribute(Qt::WA_OpaquePaintEvent, false);
-    }
+    using Plot::Plot;
 
 protected:
     void paintEvent(QPaintEvent *) override

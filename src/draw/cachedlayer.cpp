@@ -27,23 +27,13 @@ bool copiesExactly(const QTransform &t)
 
 } // namespace
 
-CachedLayer::CachedLayer(QWidget &owner)
-{
-    owner.setAttribute(Qt::WA_OpaquePaintEvent);
-}
-
 void CachedLayer::draw(QPainter &p, const QWidget &w, const Painting &paint)
 {
     const QTransform t = p.deviceTransform();
     redrawn = true;
     // Without a ground of its own the widget shows what lies beneath, which the layer cannot
     // hold.
-    if (!w.autoFillBackground()) {
-        paint(p);
-        return;
-    }
-    if (!copiesExactly(t)) {
-        p.fillRect(w.rect(), w.palette().brush(w.backgroundRole()));
+    if (!w.autoFillBackground() || !copiesExactly(t)) {
         paint(p);
         return;
     }

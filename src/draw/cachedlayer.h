@@ -23,10 +23,6 @@ class CachedLayer
 public:
     using Painting = std::function<void(QPainter &)>;
 
-    // The layer brings the widget's ground with it, so the toolkit no longer fills it before
-    // every paint: a frame writes each pixel of the plot once for the ground, not twice.
-    explicit CachedLayer(QWidget &owner);
-
     // Puts the layer at the widget's top left corner. `paint` draws it as the widget's own
     // paint handler would, on a painter that starts as the widget's painter starts, over the
     // widget's ground.

@@ -112,5 +112,5 @@ private:
     std::vector<double> targetWeights;
     QTimer frameTimer;
     // Grid, axes, captions, ticks and the ideal signal: only the curves move.
-    draw::CachedLayer background{*this};
+    draw::CachedLayer background;
 };

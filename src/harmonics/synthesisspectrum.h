@@ -48,5 +48,5 @@ private:
     const AxisRow axisRow;
     int shownHarmonics = 0;
     // Grid, axes and captions: only the highlighting of the lines changes.
-    draw::CachedLayer backdrop{*this};
+    draw::CachedLayer backdrop;
 };

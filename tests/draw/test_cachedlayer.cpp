@@ -88,7 +88,7 @@ public:
         setAutoFillBackground(true);
     }
     int layerPaints = 0;
-    draw::CachedLayer layer{*this};
+    draw::CachedLayer layer;
 
 protected:
     void paintEvent(QPaintEvent *) override
