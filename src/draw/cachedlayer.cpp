@@ -1,5 +1,6 @@
 #include "draw/cachedlayer.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 #include <QWidget>
 
@@ -33,7 +34,9 @@ void CachedLayer::draw(QPainter &p, const QWidget &w, const Painting &paint)
     redrawn = true;
     // Without a ground of its own the widget shows what lies beneath, which the layer cannot
     // hold.
-    if (!w.autoFillBackground() || !copiesExactly(t)) {
+    // A figure exported as vectors keeps its lines and text as such, never a picture of them.
+    const bool raster = p.paintEngine() && p.paintEngine()->type() == QPaintEngine::Raster;
+    if (!raster || !w.autoFillBackground() || !copiesExactly(t)) {
         paint(p);
         return;
     }

@@ -17,7 +17,9 @@ namespace draw
 // ground, grid, axes and captions, or a reference plot's whole picture), kept as an image at the
 // plot's size and the screen's device pixel ratio. A frame copies it instead of drawing it
 // afresh. It is drawn again when the size, the device pixel ratio, the font or the ground
-// colour differ from those it was drawn at, or after invalidate().
+// colour differ from those it was drawn at, or after invalidate(). Painted anywhere but a raster
+// image at whole device pixels (a vector figure, a rotated or fractionally placed rendering), or
+// for a widget that does not fill its own ground, the layer is drawn directly instead.
 class CachedLayer
 {
 public:
