@@ -31,10 +31,8 @@ bool copiesExactly(const QTransform &t)
 void CachedLayer::draw(QPainter &p, const QWidget &w, const Painting &paint)
 {
     const QTransform t = p.deviceTransform();
-    redrawn = true;
-    // Without a ground of its own the widget shows what lies beneath, which the layer cannot
-    // hold.
-    // A figure exported as vectors keeps its lines and text as such, never a picture of them.
+    // A figure exported as vectors keeps its lines and text as such, never a picture of them;
+    // a widget without a ground of its own shows what lies beneath, which the layer cannot hold.
     const bool raster = p.paintEngine() && p.paintEngine()->type() == QPaintEngine::Raster;
     if (!raster || !w.autoFillBackground() || !copiesExactly(t)) {
         paint(p);
@@ -53,13 +51,11 @@ void CachedLayer::draw(QPainter &p, const QWidget &w, const Painting &paint)
         image.setDevicePixelRatio(scale);
         image.fill(ground);
         QPainter layer(&image);
-        // As a widget's painter starts.
+        // The layer's steps expect the painter a widget's paint handler begins with.
         layer.setPen(w.palette().color(w.foregroundRole()));
         layer.setFont(w.font());
         layer.setLayoutDirection(w.layoutDirection());
         paint(layer);
-    } else {
-        redrawn = false;
     }
     // Taken back to device pixels, the copy is a translation the painter blits row by row
     // instead of a scaling it samples.

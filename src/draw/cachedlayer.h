@@ -32,15 +32,11 @@ public:
     // For state the layer shows that only its owner knows of.
     void invalidate() { image = QImage(); }
 
-    // True when the last draw() painted the layer instead of copying it.
-    bool wasRedrawn() const { return redrawn; }
-
 private:
     QImage image;
     QSize size;
     QFont font;
     QColor ground;
-    bool redrawn = false;
 };
 
 } // namespace draw
