@@ -2,6 +2,7 @@
 
 #include "app/author.h"
 #include "app/fullscreen.h"
+#include "app/sharedpalettestyle.h"
 #include "app/titlefont.h"
 #include "harmonics/harmonic.h"
 #include "harmonics/harmonictrapeze.h"
@@ -11,7 +12,6 @@
 #include "shape/signaldependence.h"
 
 #include <QPalette>
-#include <QPixmapCache>
 
 #include <cstdio>
 #include <cstdlib>
@@ -19,11 +19,7 @@
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 {
     veltarn::addTitleFontSubstitute();
-    // The style keeps pictures of buttons and sliders in the toolkit's pixmap cache under keys
-    // that include the palette, and every window opened brings palettes of its own. Over a
-    // lecture that opens windows hundreds of times the cache would keep growing (its table of
-    // keys is never trimmed), while drawing a button afresh costs next to nothing.
-    QPixmapCache::setCacheLimit(0);
+    veltarn::SharedPaletteStyle::install();
     ui.setupUi(this);
     setPalette(QPalette(QColor(200, 200, 255)));
     setAutoFillBackground(true);

@@ -209,9 +209,12 @@ void synthesisPlot::paintEvent(QPaintEvent *)
     fitSamplesToWidth();
     const bool moving = merging && advanceMerge();
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
     const draw::PixelFrame f = frame();
-    drawBackground(p, f);
+    background.draw(p, *this, [&](QPainter &layer) {
+        layer.setRenderHint(QPainter::Antialiasing);
+        drawBackground(layer, f);
+    });
+    p.setRenderHint(QPainter::Antialiasing);
     drawCurves(p, f);
     if (moving) {
         requestFrame();

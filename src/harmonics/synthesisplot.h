@@ -1,5 +1,6 @@
 #pragma once
 
+#include "draw/cachedlayer.h"
 #include "draw/pixelframe.h"
 #include "harmonics/synthesismodel.h"
 
@@ -119,4 +120,6 @@ private:
     std::optional<std::vector<double>> currentWeights;
     std::vector<double> targetWeights;
     QTimer frameTimer;
+    // Grid, axes, captions, ticks and the ideal signal: only the curves move.
+    draw::CachedLayer background;
 };
