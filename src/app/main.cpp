@@ -1,3 +1,4 @@
+#include "app/defaultfont.h"
 #include "app/display.h"
 #include "app/fullscreen.h"
 #include "app/mainwindow.h"
@@ -17,6 +18,7 @@ int main(int argc, char *argv[])
     }
     QApplication application(argc, argv);
     veltarn::initResources();
+    veltarn::setDefaultFont();
     MainWindow w;
     veltarn::showFullScreen(w);
     return application.exec();

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace
 {
@@ -17,6 +18,8 @@ constexpr int mergePasses = 10;
 constexpr double settledDistance = 5e-5;
 // About one frame of the display.
 constexpr int frameInterval = 16;
+// Two steps per harmonic, and room for the extra presses a keyboard can give covered buttons.
+constexpr std::size_t historyDepth = 64;
 
 std::vector<double> sampleGrid(double omega)
 {
@@ -54,6 +57,7 @@ void synthesisPlot::addHarmonic()
 {
     if (harmonicNumber >= signal->harmonicCount)
         return;
+    remember(Step::Shown);
     currentHarmonic = termSamples(harmonicNumber);
     merging = false;
     update();
@@ -63,6 +67,7 @@ void synthesisPlot::getSum()
 {
     if (harmonicNumber >= signal->harmonicCount)
         return;
+    remember(Step::Summed);
     std::vector<double> sum(sampleTimes.size(), 0.0);
     for (int k = 0; k <= harmonicNumber; ++k) {
         const std::vector<double> samples = termSamples(k);
@@ -87,9 +92,62 @@ void synthesisPlot::reper()
     currentHarmonic.reset();
     std::fill(shownSum.begin(), shownSum.end(), 0.0);
     merging = false;
+    history.clear();
+    retreatTarget.reset();
     frameTimer.stop();
     emit sumOfHarmonicChanged(0);
     update();
+}
+
+void synthesisPlot::remember(Step step)
+{
+    // A step taken while the sum still glides back settles that glide first, so the snapshot
+    // holds the picture the lecturer was going back to.
+    if (retreatTarget)
+        shownSum = *std::exchange(retreatTarget, std::nullopt);
+    if (history.size() == historyDepth)
+        history.erase(history.begin());
+    history.push_back({step, currentHarmonic, shownSum, targetSum, harmonicNumber, merging});
+}
+
+void synthesisPlot::stepBack()
+{
+    if (history.empty())
+        return;
+    Snapshot last = std::move(history.back());
+    history.pop_back();
+    const bool counted = last.harmonicNumber != harmonicNumber;
+    if (retreatTarget)
+        shownSum = *retreatTarget;
+    currentHarmonic = std::move(last.currentHarmonic);
+    targetSum = std::move(last.targetSum);
+    harmonicNumber = last.harmonicNumber;
+    merging = last.merging;
+    retreatTarget.reset();
+    if (last.step == Step::Summed && shownSum != last.shownSum)
+        retreatTarget = std::move(last.shownSum);
+    else
+        shownSum = std::move(last.shownSum);
+    if (counted)
+        emit sumOfHarmonicChanged(harmonicNumber);
+    update();
+    requestFrame();
+}
+
+bool synthesisPlot::advanceRetreat()
+{
+    const std::vector<double> &target = *retreatTarget;
+    double gap = 0.0;
+    for (std::size_t i = 0; i < target.size(); ++i) {
+        for (int pass = 0; pass < mergePasses; ++pass)
+            shownSum[i] += (target[i] - shownSum[i]) / 10;
+        gap = std::max(gap, std::abs(target[i] - shownSum[i]));
+    }
+    if (gap > settledDistance)
+        return true;
+    // Landing exactly on the earlier sum makes the picture the one the lecturer left.
+    shownSum = *std::exchange(retreatTarget, std::nullopt);
+    return false;
 }
 
 bool synthesisPlot::advanceMerge()
@@ -136,7 +194,9 @@ void synthesisPlot::paintEvent(QPaintEvent *)
 {
     // Only the last of a frame's ten glide steps would stay visible, so the steps are taken
     // first and the picture is drawn once.
-    const bool moving = merging && advanceMerge();
+    const bool merged = merging && advanceMerge();
+    const bool retreated = retreatTarget && advanceRetreat();
+    const bool moving = merged || retreated;
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     const draw::PixelFrame f = frame();

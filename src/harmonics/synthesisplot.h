@@ -31,11 +31,16 @@ public:
     };
 
     int harmonicsSummed() const { return harmonicNumber; }
+    int harmonicLimit() const { return signal->harmonicCount; }
     bool isMerging() const { return merging; }
     // True while the glide still moves and frames are being requested.
     bool isAnimating() const { return frameTimer.isActive(); }
     const std::vector<double> &displayedSum() const { return shownSum; }
     const std::optional<std::vector<double>> &displayedHarmonic() const { return currentHarmonic; }
+    // What stepBack() would undo: the harmonic last shown alone, the last merge into the sum,
+    // or nothing (at the start, and after "Репер").
+    enum class Step { None, Shown, Summed };
+    Step lastStep() const { return history.empty() ? Step::None : history.back().step; }
     // Time of sample i of every curve.
     double sampleTime(int i) const { return sampleTimes.at(static_cast<std::size_t>(i)); }
     static constexpr int sampleCount = 500;
@@ -47,6 +52,9 @@ public slots:
     void addHarmonic();
     void reper();
     void getSum();
+    // Undoes the last addHarmonic() or getSum() that changed anything: a harmonic shown alone
+    // disappears; a merged harmonic leaves the partial sum, which glides back to where it was.
+    void stepBack();
 
 protected:
     synthesisPlot(std::unique_ptr<const synthesisModel> model, const Options &options,
@@ -80,6 +88,19 @@ protected:
     bool merging = false;
 
 private:
+    // The plot's state before a step, kept so that going back restores it exactly.
+    struct Snapshot {
+        Step step;
+        std::optional<std::vector<double>> currentHarmonic;
+        std::vector<double> shownSum;
+        std::optional<std::vector<double>> targetSum;
+        int harmonicNumber;
+        bool merging;
+    };
+    void remember(Step step);
+    // The glide of a step back: only the red sum moves, and lands exactly where it was.
+    bool advanceRetreat();
+
     std::vector<double> termSamples(int k) const;
     // The ten tenth-of-the-way steps of one frame; true while a curve is still visibly away
     // from the target.
@@ -92,4 +113,6 @@ private:
 
     const std::vector<double> sampleTimes;
     QTimer frameTimer;
+    std::vector<Snapshot> history;
+    std::optional<std::vector<double>> retreatTarget;
 };
