@@ -12,10 +12,11 @@ void showFullScreen(QWidget &window, QScreen *screen)
     window.ensurePolished();
     if (QLayout *layout = window.layout())
         layout->activate();
-    if (screen) {
+    if (screen && screen != window.screen()) {
         window.setScreen(screen);
-        // Window managers take the screen of a full-screen window from where it lies.
-        window.move(screen->geometry().topLeft());
+        // Window managers, and the toolkit itself, take the screen of a window from where it
+        // lies.
+        window.setGeometry(screen->geometry());
     }
     window.showFullScreen();
 }

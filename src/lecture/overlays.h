@@ -16,6 +16,7 @@ public:
     explicit Cover(QWidget &window);
     // An empty text gives a blank screen.
     void showText(const QString &text);
+    const QString &shownText() const { return text; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
