@@ -1,4 +1,3 @@
-#include "app/defaultfont.h"
 #include "app/fullscreen.h"
 #include "app/mainwindow.h"
 #include "harmonics/synthesisplot.h"
@@ -46,9 +45,8 @@ QWidgetList windowsBesides(const QWidget &menu)
 void press(QWidget *window, QKeyCombination key)
 {
     QWidget *focus = window->focusWidget() ? window->focusWidget() : window;
-    const QString text = key.key() >= 0x0400 && key.key() < 0x0500
-                             ? QString(QChar(key.key())).toLower()
-                             : QString();
+    const QString text =
+        key.key() >= 0x0400 && key.key() < 0x0500 ? QString(QChar(key.key())).toLower() : QString();
     QTest::sendKeyEvent(QTest::Click, focus, key.key(), text, key.keyboardModifiers());
 }
 
@@ -148,7 +146,6 @@ class TestLecture : public QObject
     }
 
 private slots:
-    void initTestCase() { veltarn::setDefaultFont(); }
     void init()
     {
         menu = std::make_unique<MainWindow>();
