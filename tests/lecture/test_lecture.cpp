@@ -192,6 +192,8 @@ private slots:
         QVERIFY(funcs[2] != funcs[1] && funcs[3] != funcs[2]); // the steps do change the picture
         for (int i = 4; i >= 0; --i) {
             press(w, i % 2 ? Qt::Key_PageUp : Qt::Key_Left);
+            if (i == 3) // the first harmonic leaves the sum gliding, as it came
+                QVERIFY(func->isAnimating());
             QVERIFY(settle(func));
             const int *before = i ? expected[i - 1] : nullptr;
             QCOMPARE(func->harmonicsSummed(), before ? before[0] : 0);
@@ -308,6 +310,9 @@ private slots:
         press(w, Qt::Key(key));
         QCOMPARE(s->value(), value);
         QCOMPARE(w->focusWidget(), s);
+        const auto *ring = w->findChild<lecture::FocusRing *>();
+        QTRY_VERIFY(ring && ring->isVisible());
+        QTRY_VERIFY(ring->geometry().contains(QRect(s->mapTo(w, QPoint()), s->size())));
     }
 
     // Esc returns from every window to the menu and does nothing on the menu; F11 gives an
@@ -324,6 +329,8 @@ private slots:
         QFETCH(QString, button);
         QPointer<QWidget> w = open(qPrintable(button));
         QVERIFY(w && QTest::qWaitForWindowExposed(w));
+        // Until a key is pressed nothing is added to the window.
+        QVERIFY(!w->findChild<lecture::FocusRing *>() && !w->findChild<lecture::Cover *>());
         const QRect screen = w->screen()->geometry();
         QTRY_COMPARE(w->geometry(), screen);
         press(w, Qt::Key_F11);
