@@ -41,6 +41,7 @@ protected:
                     shown[i] += (target[i] - shown[i]) / 10;
                     current[i] += (target[i] - current[i]) / 10;
                 }
+                this->glideWeights();
                 this->drawCurve(p, f, &current, pens.harmonic);
                 this->drawCurve(p, f, &shown, pens.sum);
             }

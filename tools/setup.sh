@@ -4,7 +4,9 @@
 set -euo pipefail
 
 packages=(build-essential cmake qt6-base-dev qt6-qpa-plugins libgl-dev libbenchmark-dev
-          fonts-ipafont-mincho fonts-liberation)
+          fonts-ipafont-mincho fonts-liberation
+          # what the check of the installed tree and of the Debian package runs
+          desktop-file-utils appstream man-db dpkg-dev file lintian)
 
 if ! command -v dpkg-query >/dev/null; then
     echo "setup: not a Debian system; install a C++17 compiler, CMake and Qt 6 by hand (see README.md)" >&2

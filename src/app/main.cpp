@@ -17,6 +17,8 @@ int main(int argc, char *argv[])
         return 1;
     }
     QApplication application(argc, argv);
+    // Lets the desktop match the windows to the menu entry and show its icon.
+    QApplication::setDesktopFileName(QStringLiteral(VELTARN_APP_ID));
     veltarn::initResources();
     veltarn::setDefaultFont();
     MainWindow w;

@@ -11,31 +11,32 @@
 namespace
 {
 
-std::vector<double> idealSamplesOf(const rectangleSignal &s, int count)
-{
+// The ideal wave's samples, one fundamental step apart, and the positions of its drawn edges:
+// edge c lies a little short of c fundamental steps, so each drawn edge falls just inside the
+// true jump. Samples are added while the last edge they reach, placed `edgeScale` pixels per
+// unit, lies less than `reach` pixels from the vertical axis.
+struct IdealWave {
     std::vector<double> samples;
-    for (int i = 0; i < count; ++i)
-        samples.push_back(s.value(i * s.omega));
-    return samples;
-}
+    std::vector<double> edgePositions;
+};
 
-// Edge c lies a little short of c fundamental steps, so each drawn edge falls just inside the
-// true jump.
-std::vector<double> edgePositionsOf(double omega, int count)
+IdealWave idealWaveOf(const rectangleSignal &s, int count, double edgeScale, double reach)
 {
-    std::vector<double> positions{0.0};
-    for (int c = 1; c < count; ++c)
-        positions.push_back(positions.back() + omega - 0.01);
-    return positions;
+    IdealWave w;
+    int edges = 0;
+    for (int i = 0; i < count || edgeScale * (w.edgePositions[edges] - s.omega / 2) <= reach; ++i) {
+        w.samples.push_back(s.value(i * s.omega));
+        w.edgePositions.push_back(i == 0 ? 0.0 : w.edgePositions.back() + s.omega - 0.01);
+        edges += i > 0 && w.samples[i] == -w.samples[i - 1];
+    }
+    return w;
 }
 
 } // namespace
 
 FieldFunc::FieldFunc(QWidget *parent)
     : synthesisPlot(std::make_unique<rectangleSignal>(), {AxisRow::Middle, true, false}, parent),
-      amplitude(static_cast<int>(signal->amplitude)),
-      idealSamples(idealSamplesOf(rectangleSignal(), idealSampleCount)),
-      edgePositions(edgePositionsOf(signal->omega, idealSampleCount))
+      amplitude(static_cast<int>(signal->amplitude))
 {
 }
 
@@ -49,6 +50,13 @@ double FieldFunc::term(double t, int n) const
 
 void FieldFunc::drawIdealSignal(QPainter &p, const draw::PixelFrame &f) const
 {
+    // The last edge lies a few pixels beyond both sides of the plot (the right one is never
+    // further from the axis than the left).
+    const IdealWave wave =
+        idealWaveOf(rectangleSignal(), idealSampleCount, edgeScaleX, f.originX + 4.0);
+    const std::vector<double> &idealSamples = wave.samples;
+    const std::vector<double> &edgePositions = wave.edgePositions;
+    const int count = static_cast<int>(idealSamples.size());
     const auto right = [&](int c) {
         return draw::toPixel(f.originX + edgeScaleX * (edgePositions[c] - signal->omega / 2));
     };
@@ -56,7 +64,7 @@ void FieldFunc::drawIdealSignal(QPainter &p, const draw::PixelFrame &f) const
         return draw::toPixel(f.originX - edgeScaleX * (edgePositions[c] - signal->omega / 2));
     };
     int c = 0;
-    for (int i = 0; i + 1 < idealSampleCount; ++i) {
+    for (int i = 0; i + 1 < count; ++i) {
         const int y = f.y(idealSamples[i]);
         const int nextY = f.y(idealSamples[i + 1]);
         if (idealSamples[i + 1] == -idealSamples[i]) {

@@ -5,8 +5,9 @@
 #include <vector>
 
 // Signal plot of the rectangular-signal demonstration: time axis in the middle, the harmonic
-// drawn in red before the first sum, and the ideal wave drawn from twenty samples with its
-// edges where the lecture has always shown them.
+// drawn in red before the first sum, and the ideal wave drawn from samples one fundamental step
+// apart with its edges where the lecture has always shown them: twenty samples, and more on a
+// plot so wide that the last drawn edge would fall inside it.
 class FieldFunc : public synthesisPlot
 {
     Q_OBJECT
@@ -24,6 +25,4 @@ private:
     static constexpr int edgeScaleX = 100;
 
     const int amplitude;
-    const std::vector<double> idealSamples;
-    const std::vector<double> edgePositions;
 };

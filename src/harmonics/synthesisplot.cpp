@@ -21,13 +21,21 @@ constexpr int frameInterval = 16;
 // Two steps per harmonic, and room for the extra presses a keyboard can give covered buttons.
 constexpr std::size_t historyDepth = 64;
 
-std::vector<double> sampleGrid(double omega)
+// The spacing Δ of the samples.
+double sampleStep(double omega)
 {
-    std::vector<double> times(synthesisPlot::sampleCount);
-    const double step = omega * 0.03125;
-    for (std::size_t i = 0; i < times.size(); ++i)
-        times[i] = static_cast<double>(i) * step;
-    return times;
+    return omega * 0.03125;
+}
+
+// Enough samples for the last one to lie a few pixels beyond the plot's edges on both sides of
+// the vertical axis at column width/2 (the right edge is never further from it than the left).
+std::size_t sampleCountFor(int width, double step, int scaleX)
+{
+    const double reach = width / 2 + 4;
+    const double needed = std::ceil(reach / (scaleX * step)) + 1;
+    if (!(needed > synthesisPlot::minimumSampleCount)) // NaN for a zero step
+        return synthesisPlot::minimumSampleCount;
+    return static_cast<std::size_t>(needed);
 }
 
 } // namespace
@@ -35,9 +43,11 @@ std::vector<double> sampleGrid(double omega)
 synthesisPlot::synthesisPlot(std::unique_ptr<const synthesisModel> model, const Options &options,
                              QWidget *parent)
     : QWidget(parent), signal(std::move(model)), options(options),
-      period(static_cast<int>(signal->period)), shownSum(sampleCount, 0.0),
-      sampleTimes(sampleGrid(signal->omega))
+      period(static_cast<int>(signal->period)),
+      shownWeights(static_cast<std::size_t>(signal->harmonicCount), 0.0),
+      targetWeights(static_cast<std::size_t>(signal->harmonicCount), 0.0)
 {
+    fitSamplesToWidth();
     frameTimer.setSingleShot(true);
     frameTimer.setInterval(frameInterval);
     connect(&frameTimer, &QTimer::timeout, this, qOverload<>(&QWidget::update));
@@ -53,12 +63,55 @@ std::vector<double> synthesisPlot::termSamples(int k) const
     return samples;
 }
 
+double synthesisPlot::combination(const std::vector<double> &weights, double t) const
+{
+    double value = 0.0;
+    for (std::size_t k = 0; k < weights.size(); ++k)
+        if (weights[k] != 0.0)
+            value += weights[k] * term(t, static_cast<int>(k));
+    return value;
+}
+
+void synthesisPlot::fitSamplesToWidth()
+{
+    const double step = sampleStep(signal->omega);
+    const std::size_t had = sampleTimes.size();
+    const std::size_t wanted = sampleCountFor(width(), step, scaleX);
+    if (wanted == had)
+        return;
+    sampleTimes.resize(wanted);
+    shownSum.resize(wanted, 0.0);
+    if (targetSum)
+        targetSum->resize(wanted, 0.0);
+    if (currentHarmonic)
+        currentHarmonic->resize(wanted, 0.0);
+    if (retreatTarget)
+        fitCurve(*retreatTarget, retreatWeights);
+    for (std::size_t i = had; i < wanted; ++i) {
+        const double t = static_cast<double>(i) * step;
+        sampleTimes[i] = t;
+        shownSum[i] = combination(shownWeights, t);
+        if (targetSum)
+            (*targetSum)[i] = combination(targetWeights, t);
+        if (currentHarmonic)
+            (*currentHarmonic)[i] = combination(*currentWeights, t);
+    }
+}
+
+void synthesisPlot::resizeEvent(QResizeEvent *event)
+{
+    fitSamplesToWidth();
+    QWidget::resizeEvent(event);
+}
+
 void synthesisPlot::addHarmonic()
 {
     if (harmonicNumber >= signal->harmonicCount)
         return;
     remember(Step::Shown);
     currentHarmonic = termSamples(harmonicNumber);
+    currentWeights.emplace(shownWeights.size(), 0.0);
+    (*currentWeights)[static_cast<std::size_t>(harmonicNumber)] = 1.0;
     merging = false;
     update();
 }
@@ -74,10 +127,14 @@ void synthesisPlot::getSum()
         std::transform(sum.begin(), sum.end(), samples.begin(), sum.begin(), std::plus<>());
     }
     targetSum = std::move(sum);
+    std::fill(targetWeights.begin(), targetWeights.end(), 0.0);
+    std::fill_n(targetWeights.begin(), harmonicNumber + 1, 1.0);
     // The covered "Просуммировать" can still be pressed from the keyboard before any harmonic
     // was added; the glide then starts from an empty harmonic on the time axis.
-    if (!currentHarmonic)
+    if (!currentHarmonic) {
         currentHarmonic.emplace(sampleTimes.size(), 0.0);
+        currentWeights.emplace(shownWeights.size(), 0.0);
+    }
     merging = true;
     ++harmonicNumber;
     emit sumOfHarmonicChanged(harmonicNumber);
@@ -90,7 +147,9 @@ void synthesisPlot::reper()
 {
     harmonicNumber = 0;
     currentHarmonic.reset();
+    currentWeights.reset();
     std::fill(shownSum.begin(), shownSum.end(), 0.0);
+    std::fill(shownWeights.begin(), shownWeights.end(), 0.0);
     merging = false;
     history.clear();
     retreatTarget.reset();
@@ -99,15 +158,23 @@ void synthesisPlot::reper()
     update();
 }
 
+void synthesisPlot::fitCurve(std::vector<double> &samples, const std::vector<double> &weights) const
+{
+    const std::size_t had = samples.size();
+    samples.resize(sampleTimes.size());
+    for (std::size_t i = had; i < samples.size(); ++i)
+        samples[i] = combination(weights, sampleTimes[i]);
+}
+
 void synthesisPlot::remember(Step step)
 {
-    // A step taken while the sum still glides back settles that glide first, so the snapshot
-    // holds the picture the lecturer was going back to.
-    if (retreatTarget)
-        shownSum = *std::exchange(retreatTarget, std::nullopt);
+    // A step taken while the sum still glides back lands that glide first, so the snapshot
+    // holds the picture the lecturer went back to.
+    landRetreat();
     if (history.size() == historyDepth)
         history.erase(history.begin());
-    history.push_back({step, currentHarmonic, shownSum, targetSum, harmonicNumber, merging});
+    history.push_back({step, currentHarmonic, currentWeights, shownSum, shownWeights, targetSum,
+                       targetWeights, harmonicNumber, merging});
 }
 
 void synthesisPlot::stepBack()
@@ -116,22 +183,39 @@ void synthesisPlot::stepBack()
         return;
     Snapshot last = std::move(history.back());
     history.pop_back();
+    landRetreat();
     const bool counted = last.harmonicNumber != harmonicNumber;
-    if (retreatTarget)
-        shownSum = *retreatTarget;
     currentHarmonic = std::move(last.currentHarmonic);
+    currentWeights = std::move(last.currentWeights);
+    if (currentHarmonic && currentWeights)
+        fitCurve(*currentHarmonic, *currentWeights);
     targetSum = std::move(last.targetSum);
+    targetWeights = std::move(last.targetWeights);
+    if (targetSum)
+        fitCurve(*targetSum, targetWeights);
+    fitCurve(last.shownSum, last.shownWeights);
     harmonicNumber = last.harmonicNumber;
     merging = last.merging;
-    retreatTarget.reset();
-    if (last.step == Step::Summed && shownSum != last.shownSum)
+    if (last.step == Step::Summed && shownSum != last.shownSum) {
         retreatTarget = std::move(last.shownSum);
-    else
+        retreatWeights = std::move(last.shownWeights);
+    } else {
         shownSum = std::move(last.shownSum);
+        shownWeights = std::move(last.shownWeights);
+    }
     if (counted)
         emit sumOfHarmonicChanged(harmonicNumber);
     update();
     requestFrame();
+}
+
+void synthesisPlot::landRetreat()
+{
+    // Landing exactly on the earlier sum makes the picture the one the lecturer left.
+    if (!retreatTarget)
+        return;
+    shownSum = *std::exchange(retreatTarget, std::nullopt);
+    shownWeights = retreatWeights;
 }
 
 bool synthesisPlot::advanceRetreat()
@@ -143,10 +227,12 @@ bool synthesisPlot::advanceRetreat()
             shownSum[i] += (target[i] - shownSum[i]) / 10;
         gap = std::max(gap, std::abs(target[i] - shownSum[i]));
     }
+    for (int pass = 0; pass < mergePasses; ++pass)
+        for (std::size_t k = 0; k < shownWeights.size(); ++k)
+            shownWeights[k] += (retreatWeights[k] - shownWeights[k]) / 10;
     if (gap > settledDistance)
         return true;
-    // Landing exactly on the earlier sum makes the picture the one the lecturer left.
-    shownSum = *std::exchange(retreatTarget, std::nullopt);
+    landRetreat();
     return false;
 }
 
@@ -162,7 +248,18 @@ bool synthesisPlot::advanceMerge()
         }
         gap = std::max({gap, std::abs(target[i] - shownSum[i]), std::abs(target[i] - current[i])});
     }
+    for (int pass = 0; pass < mergePasses; ++pass)
+        glideWeights();
     return gap > settledDistance;
+}
+
+void synthesisPlot::glideWeights()
+{
+    std::vector<double> &current = *currentWeights;
+    for (std::size_t k = 0; k < targetWeights.size(); ++k) {
+        shownWeights[k] += (targetWeights[k] - shownWeights[k]) / 10;
+        current[k] += (targetWeights[k] - current[k]) / 10;
+    }
 }
 
 void synthesisPlot::requestFrame()
@@ -193,7 +290,9 @@ double synthesisPlot::term(double t, int k) const
 void synthesisPlot::paintEvent(QPaintEvent *)
 {
     // Only the last of a frame's ten glide steps would stay visible, so the steps are taken
-    // first and the picture is drawn once.
+    // first and the picture is drawn once. A plot painted at a new size before its resize event
+    // arrived fits its samples here.
+    fitSamplesToWidth();
     const bool merged = merging && advanceMerge();
     const bool retreated = retreatTarget && advanceRetreat();
     const bool moving = merged || retreated;

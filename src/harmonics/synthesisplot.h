@@ -31,19 +31,22 @@ public:
     };
 
     int harmonicsSummed() const { return harmonicNumber; }
-    int harmonicLimit() const { return signal->harmonicCount; }
     bool isMerging() const { return merging; }
     // True while the glide still moves and frames are being requested.
     bool isAnimating() const { return frameTimer.isActive(); }
     const std::vector<double> &displayedSum() const { return shownSum; }
     const std::optional<std::vector<double>> &displayedHarmonic() const { return currentHarmonic; }
+    int harmonicLimit() const { return signal->harmonicCount; }
     // What stepBack() would undo: the harmonic last shown alone, the last merge into the sum,
     // or nothing (at the start, and after "Репер").
     enum class Step { None, Shown, Summed };
     Step lastStep() const { return history.empty() ? Step::None : history.back().step; }
-    // Time of sample i of every curve.
+    // Time of sample i of every curve: i·Δ, Δ = ω/32.
     double sampleTime(int i) const { return sampleTimes.at(static_cast<std::size_t>(i)); }
-    static constexpr int sampleCount = 500;
+    // Samples of every curve: enough for both ends to pass the plot's edges at its current width,
+    // and never fewer than the 500 that reach t = 499·Δ (the span of a narrow plot).
+    int sampleCount() const { return static_cast<int>(sampleTimes.size()); }
+    static constexpr int minimumSampleCount = 500;
 
 signals:
     void sumOfHarmonicChanged(int newValue);
@@ -67,6 +70,7 @@ protected:
     virtual void drawIdealSignal(QPainter &p, const draw::PixelFrame &f) const;
 
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void hideEvent(QHideEvent *event) override;
 
     const std::unique_ptr<const synthesisModel> signal;
@@ -87,21 +91,34 @@ protected:
     int harmonicNumber = 0;
     bool merging = false;
 
+    // One tenth-of-the-way glide step of the curves' weights, taken with every step of the
+    // samples.
+    void glideWeights();
+
 private:
     // The plot's state before a step, kept so that going back restores it exactly.
     struct Snapshot {
         Step step;
-        std::optional<std::vector<double>> currentHarmonic;
-        std::vector<double> shownSum;
+        std::optional<std::vector<double>> currentHarmonic, currentWeights;
+        std::vector<double> shownSum, shownWeights;
         std::optional<std::vector<double>> targetSum;
+        std::vector<double> targetWeights;
         int harmonicNumber;
         bool merging;
     };
     void remember(Step step);
+    // Samples kept from another width: cut, or extended from the curve's weights.
+    void fitCurve(std::vector<double> &samples, const std::vector<double> &weights) const;
     // The glide of a step back: only the red sum moves, and lands exactly where it was.
     bool advanceRetreat();
+    void landRetreat();
 
     std::vector<double> termSamples(int k) const;
+    // The weighted sum of the terms at time t.
+    double combination(const std::vector<double> &weights, double t) const;
+    // Sample count and times for the current width; samples added at the far ends take their
+    // curves' values from the weights, those kept are left untouched.
+    void fitSamplesToWidth();
     // The ten tenth-of-the-way steps of one frame; true while a curve is still visibly away
     // from the target.
     bool advanceMerge();
@@ -111,8 +128,14 @@ private:
     void drawTicks(QPainter &p, const draw::PixelFrame &f) const;
     void drawCurves(QPainter &p, const draw::PixelFrame &f) const;
 
-    const std::vector<double> sampleTimes;
+    std::vector<double> sampleTimes;
+    // Every curve is a weighted sum of the series' terms, with the same weights at every sample:
+    // weight k of the red sum, of the harmonic shown alone and of the glide's target.
+    std::vector<double> shownWeights;
+    std::optional<std::vector<double>> currentWeights;
+    std::vector<double> targetWeights;
     QTimer frameTimer;
     std::vector<Snapshot> history;
     std::optional<std::vector<double>> retreatTarget;
+    std::vector<double> retreatWeights;
 };

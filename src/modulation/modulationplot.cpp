@@ -83,6 +83,14 @@ void drawSpectrumBackdrop(QPainter &p, const SpectrumLayout &l, const QString &c
 
 void drawSpectrumLines(QPainter &p, const SpectrumLayout &l, const modulatedSignal &s)
 {
+    if (s.omegaM() == 0.0) {
+        // The side lines coincide with the carrier: the one line there has the three amplitudes'
+        // sum, A(1 + m), the amplitude of the plain carrier the signal then is.
+        const double sum = s.lines()[0] + s.lines()[1] + s.lines()[2];
+        draw::drawSpectralLine(p, l.frame.x(l.positions[1]), l.base(), l.frame.y(sum),
+                               pens().linePen, pens().dotPen);
+        return;
+    }
     for (std::size_t i = 0; i < l.positions.size(); ++i)
         draw::drawSpectralLine(p, l.frame.x(l.positions[i]), l.base(), l.frame.y(s.lines()[i]),
                                pens().linePen, pens().dotPen);

@@ -63,7 +63,8 @@ struct SpectrumLayout {
 
 // Grid, frequency axis with arrowhead, caption near the right edge and the axis letter.
 void drawSpectrumBackdrop(QPainter &p, const SpectrumLayout &l, const QString &caption);
-// The three lines in order lower side, carrier, upper side, each topped by its dot.
+// The three lines in order lower side, carrier, upper side, each topped by its dot; at ωM = 0,
+// where the side lines coincide with the carrier, one line of their summed height A(1 + m).
 void drawSpectrumLines(QPainter &p, const SpectrumLayout &l, const modulatedSignal &s);
 
 } // namespace modulationplot

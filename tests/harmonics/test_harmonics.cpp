@@ -1,3 +1,4 @@
+#include "draw/plotpainting.h"
 #include "harmonics/harmonic.h" // the windows' forms bring their plots' headers
 #include "harmonics/harmonictrapeze.h"
 #include "harmonics/harmonictriangle.h"
@@ -17,6 +18,52 @@ enum Kind { Rectangle, Triangle, Trapeze };
 using Points = QList<QPointF>;
 using testsupport::fuzzy;
 const QColor green(Qt::green), red(Qt::red), darkBlue(Qt::darkBlue), black(Qt::black);
+
+// The picture the curves gave before they followed the plot's width: the same state painted
+// with only the first 500 samples, at the times i·ω/32 they have always had.
+struct oldSamplingSwitch {
+    virtual ~oldSamplingSwitch() = default;
+    bool old = false; // paint the old sampling instead of the production picture
+};
+template <class Plot> class oldSampling : public Plot, public oldSamplingSwitch
+{
+public:
+    using Plot::Plot;
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        if (!this->old) {
+            Plot::paintEvent(event);
+            return;
+        }
+        std::vector<double> times;
+        for (int i = 0; i < 500; ++i)
+            times.push_back(static_cast<double>(i) * (this->signal->omega * 0.03125));
+        const auto first = [](const std::vector<double> &v) {
+            return std::vector<double>(v.begin(), v.begin() + 500);
+        };
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        const draw::PixelFrame f = this->frame();
+        const auto &pens = synthesisPens::get();
+        this->drawBackground(p, f);
+        const auto curve = [&](const std::vector<double> &v, const QPen &pen) {
+            p.setPen(pen);
+            draw::drawMirroredCurve(p, f, times, first(v));
+        };
+        if (this->currentHarmonic)
+            curve(*this->currentHarmonic, pens.harmonic);
+        if (this->harmonicNumber == 0) {
+            if (this->options.redBeforeFirstSum && this->currentHarmonic)
+                curve(*this->currentHarmonic, pens.sum);
+            return;
+        }
+        if (this->merging)
+            curve(this->shownSum, pens.sum);
+        curve(this->shownSum, pens.sum);
+    }
+};
 
 // The window, plot or model of one of the three demonstrations.
 template <typename Base, typename Rect, typename Tri, typename Trap>
@@ -42,6 +89,9 @@ const auto makeSignalPlot =
     makePlot<synthesisPlot, FieldFunc, fieldFuncHarmonicTriangle, fieldFuncHarmonicTrapeze>;
 const auto makeSpectrum =
     makePlot<synthesisSpectrum, FieldSpec, fieldSpecHarmonicTriangle, fieldSpecHarmonicTrapeze>;
+const auto makeOldSamplingPlot =
+    makePlot<synthesisPlot, oldSampling<FieldFunc>, oldSampling<fieldFuncHarmonicTriangle>,
+             oldSampling<fieldFuncHarmonicTrapeze>>;
 const auto makeLiteralPlot =
     makePlot<synthesisPlot, literalMerge<FieldFunc>, literalMerge<fieldFuncHarmonicTriangle>,
              literalMerge<fieldFuncHarmonicTrapeze>>;
@@ -97,7 +147,7 @@ class TestHarmonics : public QObject
     {
         const auto model = makeModel(demo);
         double d = 0.0;
-        for (int i = 0; i < synthesisPlot::sampleCount; ++i) {
+        for (int i = 0; i < func->sampleCount(); ++i) {
             double sum = 0.0;
             for (int k = 0; k < n; ++k)
                 sum += (demo == Rectangle ? 2 : 1) * model->harmonicValue(func->sampleTime(i), k);
@@ -293,9 +343,147 @@ private slots:
         QCOMPARE(counter->text(), QString("0"));
         QCOMPARE(spec->highlightedLines(), 0);
         QVERIFY(!func->isMerging() && !func->isAnimating() && !func->displayedHarmonic());
-        QCOMPARE(func->displayedSum(), std::vector<double>(synthesisPlot::sampleCount, 0.0));
+        QCOMPARE(func->displayedSum(), std::vector<double>(std::size_t(func->sampleCount()), 0.0));
         click(add);
         QVERIFY(offSum(1, *func->displayedHarmonic()) < 1e-12);
+    }
+
+    // Red pixels of the partial sum within three columns of both edges of the plot.
+    static bool redAtBothEdges(const QImage &img)
+    {
+        bool left = false, right = false;
+        for (int d = 0; d < 4; ++d) {
+            left = left || testsupport::columnHas(img, d, 0, img.height() - 1, red);
+            right =
+                right || testsupport::columnHas(img, img.width() - 1 - d, 0, img.height() - 1, red);
+        }
+        return left && right;
+    }
+
+    // In a window of 1920×1080 and in a plot 2,500 pixels wide, after 20 harmonics the red partial
+    // sum reaches both edges of the plot, and so does the ideal signal. Inside the span the 500
+    // samples of before reach (499·ω/32, less four pixels for the joint to the next sample),
+    // every pixel is the picture of those 500 samples alone; the ideal signal is the one a plot
+    // too narrow to need more of it draws (2,300 pixels: the rectangular ideal keeps its twenty
+    // samples), over the columns both hold away from the captions.
+    void curvesReachBothEdges_data() { kinds(); }
+    void curvesReachBothEdges()
+    {
+        QFETCH(int, kind);
+        window = make<QWidget, harmonic, harmonicTriangle, harmonicTrapeze>(demo = kind);
+        add = window->findChild<QPushButton *>("addHarmonic");
+        sum = window->findChild<QPushButton *>("sum");
+        func = window->findChild<synthesisPlot *>("Func");
+        window->resize(1920, 1080);
+        window->ensurePolished();
+        window->layout()->activate();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        addAndSum(20);
+        QVERIFY(settlesOn(20));
+        QVERIFY2(func->width() > 1800, qPrintable(QString::number(func->width())));
+        QVERIFY2(redAtBothEdges(testsupport::grab(*func, func->size())),
+                 qPrintable(QStringLiteral("%1 pixels wide").arg(func->width())));
+
+        const QSize wide(2500, 500);
+        const int cx = 1250;
+        const auto plot = makeOldSamplingPlot(kind);
+        bool &old = dynamic_cast<oldSamplingSwitch &>(*plot).old;
+        QImage img = testsupport::grab(*plot, wide);
+        const auto narrowPlot = makeSignalPlot(kind);
+        const QImage narrow = testsupport::grab(*narrowPlot, QSize(2300, 500));
+        for (int d = 0; d < 4; ++d) // the ideal signal reaches both edges
+            QVERIFY(testsupport::columnHas(img, d, 0, 499, darkBlue) &&
+                    testsupport::columnHas(img, 2499 - d, 0, 499, darkBlue));
+        for (int y = 45; y < 500; ++y)
+            for (int x = cx - 1100; x <= cx + 1100; ++x)
+                if (img.pixel(x, y) != narrow.pixel(x - 100, y))
+                    QFAIL(qPrintable(
+                        QStringLiteral("ideal signal changed at (%1, %2)").arg(x).arg(y)));
+        for (int k = 0; k < 20; ++k) {
+            plot->addHarmonic();
+            plot->getSum();
+        }
+        for (int frame = 0; frame <= 40; ++frame)
+            img = testsupport::grab(*plot, wide);
+        QVERIFY(redAtBothEdges(img));
+        QVERIFY(plot->sampleCount() > 500);
+        QCOMPARE(plot->sampleTime(499), 499 * (makeModel(kind)->omega * 0.03125));
+        old = true;
+        const QImage before = testsupport::grab(*plot, wide);
+        old = false;
+        const int span = int(50 * plot->sampleTime(499)) - 4;
+        int compared = 0;
+        for (int y = 0; y < 500; ++y)
+            for (int x = cx - span; x <= cx + span; ++x, ++compared)
+                if (img.pixel(x, y) != before.pixel(x, y))
+                    QFAIL(qPrintable(QStringLiteral("pixel (%1, %2) changed").arg(x).arg(y)));
+        QVERIFY(compared > 500 * 1600);
+        QVERIFY(!redAtBothEdges(before)); // the old sampling stops short of the edges
+    }
+
+    // The sample count follows the width, never below 500, and a resize in the middle of a glide
+    // extends every curve on the same glide: a plot resized to 2,500 pixels holds what a plot
+    // that was that wide all along holds, and on shrinking its first 500 samples.
+    void resizeFollowsWidth_data() { kinds(); }
+    void resizeFollowsWidth()
+    {
+        QFETCH(int, kind);
+        const auto wide = makeSignalPlot(kind), resized = makeSignalPlot(kind);
+        const QSize w(2500, 500), n(1000, 500);
+        const auto frames = [&](int count) {
+            for (int i = 0; i < count; ++i) {
+                testsupport::grab(*wide, w);
+                testsupport::grab(*resized, resized->size());
+            }
+        };
+        const auto both = [&](void (synthesisPlot::*slot)()) {
+            (wide.get()->*slot)();
+            (resized.get()->*slot)();
+        };
+        const auto same = [&](const char *when) {
+            const std::size_t m =
+                std::min(wide->displayedSum().size(), resized->displayedSum().size());
+            double d = 0.0;
+            for (std::size_t i = 0; i < m; ++i) {
+                d = std::max(d, std::abs(wide->displayedSum()[i] - resized->displayedSum()[i]));
+                if (wide->displayedHarmonic())
+                    d = std::max(d, std::abs((*wide->displayedHarmonic())[i] -
+                                             (*resized->displayedHarmonic())[i]));
+            }
+            QVERIFY2(d < 1e-9, when);
+        };
+        testsupport::grab(*resized, n);
+        frames(1);
+        QCOMPARE(resized->sampleCount(), 500);
+        QVERIFY(50 * wide->sampleTime(wide->sampleCount() - 1) >= 1254);
+        QVERIFY(50 * wide->sampleTime(wide->sampleCount() - 2) < 1254);
+        for (int k = 0; k < 3; ++k) {
+            both(&synthesisPlot::addHarmonic);
+            both(&synthesisPlot::getSum);
+            frames(2);
+        }
+        both(&synthesisPlot::addHarmonic); // the red sum stays part-way
+        both(&synthesisPlot::getSum);
+        frames(1);
+        resized->resize(w);
+        frames(1);
+        QCOMPARE(resized->sampleCount(), wide->sampleCount());
+        same("resized during the glide");
+        frames(3);
+        same("gliding on");
+        resized->resize(n);
+        frames(2);
+        QCOMPARE(resized->sampleCount(), 500);
+        same("shrunk");
+        resized->resize(w);
+        frames(40);
+        same("settled");
+        QCOMPARE(resized->sampleCount(), wide->sampleCount());
+        QVERIFY(redAtBothEdges(testsupport::grab(*resized, w)));
+        both(&synthesisPlot::reper);
+        QCOMPARE(resized->displayedSum(),
+                 std::vector<double>(std::size_t(resized->sampleCount()), 0.0));
     }
 
     // The production paint takes the ten glide steps and draws once; the literal paint erases
