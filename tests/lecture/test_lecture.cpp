@@ -229,6 +229,31 @@ private slots:
         QCOMPARE(w->findChild<QLabel *>(QStringLiteral("label_6"))->text(), QStringLiteral("0"));
     }
 
+    // Going back across a change of width that changes the number of samples gives the start:
+    // every curve as long as the plot's samples, the sum flat on the axis.
+    void stepBackAcrossWidths_data() { synthesisRows(); }
+    void stepBackAcrossWidths()
+    {
+        QFETCH(QString, button);
+        QWidget *w = open(qPrintable(button));
+        auto *func = w->findChild<synthesisPlot *>(QStringLiteral("Func"));
+        const int before = func->sampleCount();
+        for (int i = 0; i < 4; ++i)
+            press(w, Qt::Key_PageDown);
+        func->resize(4000, 300);
+        QVERIFY(func->sampleCount() > before);
+        for (int i = 0; i < 4; ++i) {
+            press(w, Qt::Key_PageUp);
+            picture(func);
+        }
+        QVERIFY(settle(func));
+        QCOMPARE(func->harmonicsSummed(), 0);
+        QVERIFY(!func->displayedHarmonic());
+        QCOMPARE(int(func->displayedSum().size()), func->sampleCount());
+        QVERIFY(std::all_of(func->displayedSum().begin(), func->displayedSum().end(),
+                            [](double v) { return v == 0.0; }));
+    }
+
     // F5 steps on its own to twenty harmonics; any key stops it and does nothing else.
     void autoStepping_data() { synthesisRows(); }
     void autoStepping()
