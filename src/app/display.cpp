@@ -7,12 +7,10 @@
 namespace veltarn
 {
 
-bool hasDisplay(int argc, char *argv[])
+bool platformChosen(int argc, char *argv[])
 {
-#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
-    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
-        if (!qEnvironmentVariableIsEmpty(name))
-            return true;
+    if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        return true;
     // The toolkit takes its own options with one dash or two.
     for (int i = 1; i < argc; ++i) {
         const char *arg = argv[i];
@@ -22,6 +20,15 @@ bool hasDisplay(int argc, char *argv[])
             return true;
     }
     return false;
+}
+
+bool hasDisplay(int argc, char *argv[])
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN) && !defined(Q_OS_ANDROID)
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY"})
+        if (!qEnvironmentVariableIsEmpty(name))
+            return true;
+    return platformChosen(argc, argv);
 #else
     Q_UNUSED(argc);
     Q_UNUSED(argv);

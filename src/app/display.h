@@ -8,4 +8,7 @@ namespace veltarn
 // QT_QPA_PLATFORM or -platform on the command line). Read before the application object exists.
 bool hasDisplay(int argc, char *argv[]);
 
+// True when the platform was chosen by QT_QPA_PLATFORM or -platform on the command line.
+bool platformChosen(int argc, char *argv[]);
+
 } // namespace veltarn

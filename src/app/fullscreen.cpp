@@ -1,30 +1,64 @@
 #include "app/fullscreen.h"
 
 #include <QLayout>
+#include <QPointer>
 #include <QScreen>
 #include <QWidget>
 
 namespace veltarn
 {
 
+namespace
+{
+
+struct Placement {
+    QPointer<QScreen> screen;
+    bool windowed = false;
+};
+
+Placement &placement()
+{
+    static Placement p;
+    return p;
+}
+
+} // namespace
+
+void showWindowsOn(QScreen *screen, bool windowed)
+{
+    placement() = {screen, windowed};
+}
+
 void showFullScreen(QWidget &window, QScreen *screen)
 {
     window.ensurePolished();
     if (QLayout *layout = window.layout())
         layout->activate();
-    if (screen && screen != window.screen()) {
-        window.setScreen(screen);
-        // Window managers, and the toolkit itself, take the screen of a window from where it
-        // lies.
-        window.setGeometry(screen->geometry());
+    const Placement &p = placement();
+    // A screen named by the caller (the one the menu is on now) is taken over the one chosen at
+    // start; a window already there stays where the platform puts it.
+    QScreen *target = screen ? screen : p.screen.data();
+    if (target && (!screen || screen != window.screen())) {
+        // Some platforms choose the screen by where the window is, not by setScreen() alone.
+        window.setScreen(target);
+        if (!p.windowed)
+            window.setGeometry(target->geometry());
     }
-    window.showFullScreen();
+    if (!p.windowed) {
+        window.showFullScreen();
+        return;
+    }
+    // The forms are drawn for a hall's screen; an ordinary window leaves room around it.
+    const QRect area = window.screen()->availableGeometry();
+    window.resize((area.size() * 4 / 5).expandedTo(window.minimumSize()));
+    window.move(area.center() - window.rect().center());
+    window.show();
 }
 
 void toggleFullScreen(QWidget &window)
 {
     if (!window.isFullScreen()) {
-        showFullScreen(window, window.screen());
+        window.showFullScreen();
         return;
     }
     const QRect screen = window.screen()->availableGeometry();

@@ -1,27 +1,24 @@
 #include "app/defaultfont.h"
 #include "app/display.h"
-#include "app/fullscreen.h"
-#include "app/mainwindow.h"
+#include "cli/commandline.h"
 #include "resources/resources.h"
 
 #include <QApplication>
 
-#include <cstdio>
-
 int main(int argc, char *argv[])
 {
-    if (!veltarn::hasDisplay(argc, argv)) {
-        std::fputs("veltarn: no display to show the windows on: set DISPLAY or WAYLAND_DISPLAY "
-                   "(or QT_QPA_PLATFORM=offscreen to run without a screen)\n",
-                   stderr);
-        return 1;
-    }
+    const bool hasDisplay = veltarn::hasDisplay(argc, argv);
+    // Help, the version, the list and export show no window: they run on the offscreen
+    // platform, so they work without a display and export draws the same everywhere. The
+    // platform a user names is kept.
+    if (!hasDisplay ||
+        (veltarn::cli::needsNoScreen(argc, argv) && !veltarn::platformChosen(argc, argv)))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("veltarn"));
     // Lets the desktop match the windows to the menu entry and show its icon.
     QApplication::setDesktopFileName(QStringLiteral(VELTARN_APP_ID));
     veltarn::initResources();
     veltarn::setDefaultFont();
-    MainWindow w;
-    veltarn::showFullScreen(w);
-    return application.exec();
+    return veltarn::cli::run(veltarn::cli::parse(QApplication::arguments()), hasDisplay);
 }

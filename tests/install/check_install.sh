@@ -12,8 +12,8 @@ expected=$2
 scratch=$3
 version=$4
 
-# With a command line, "it starts" becomes "it prints its version": set this to --version.
-version_option=""
+# The installed program prints its version and ends, with no display needed.
+version_option="--version"
 
 app_id=ru.veltarn.Veltarn
 failures=0

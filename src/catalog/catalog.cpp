@@ -1,0 +1,248 @@
+#include "catalog/catalog.h"
+
+#include "app/mainwindow.h"
+#include "harmonics/harmonic.h"
+#include "harmonics/harmonictrapeze.h"
+#include "harmonics/harmonictriangle.h"
+#include "harmonics/synthesisplot.h"
+#include "modulation/amplitudemodulatedsignal.h"
+#include "pulsetrain/periodicsignaldependences.h"
+#include "shape/signaldependence.h"
+
+#include <QAbstractButton>
+#include <QImage>
+#include <QLabel>
+#include <QRegularExpression>
+#include <QSlider>
+
+namespace veltarn::catalog
+{
+
+namespace
+{
+
+template <class Window> std::unique_ptr<QWidget> make()
+{
+    return std::make_unique<Window>();
+}
+
+const Parameter harmonics{"harmonics", nullptr, 1, 0};
+
+// Enough frames for the glide's steps to stop changing any sample; it closes about two thirds
+// of the gap a frame, so a few dozen frames suffice.
+constexpr int settleFrameLimit = 1000;
+
+QString inUnits(int steps, const Parameter &p)
+{
+    return QString::number(static_cast<double>(steps) / p.stepsPerUnit, 'f', p.decimals);
+}
+
+// The value in slider steps, or an error line.
+QString toSteps(const Setting &s, const Parameter &p, int *steps)
+{
+    static const QRegularExpression number(QStringLiteral("^(\\d{1,6})(?:\\.(\\d{1,12}))?$"));
+    const QRegularExpressionMatch m = number.match(s.value);
+    if (!m.hasMatch())
+        return QStringLiteral("%1=%2: ожидается число%3")
+            .arg(s.name, s.value,
+                 p.decimals > 0
+                     ? QStringLiteral(" с точкой, например %1").arg(inUnits(p.stepsPerUnit / 2, p))
+                     : QStringLiteral(" без дробной части"));
+    QString fraction = m.captured(2);
+    while (fraction.endsWith(QLatin1Char('0')))
+        fraction.chop(1);
+    if (fraction.size() > p.decimals)
+        return p.decimals == 0
+                   ? QStringLiteral("%1=%2: значение может быть только целым числом")
+                         .arg(s.name, s.value)
+                   : QStringLiteral("%1=%2: значение меняется шагами по %3, его пришлось бы "
+                                    "округлить")
+                         .arg(s.name, s.value, inUnits(1, p));
+    fraction = fraction.leftJustified(p.decimals, QLatin1Char('0'));
+    *steps = m.captured(1).toInt() * p.stepsPerUnit + (fraction.isEmpty() ? 0 : fraction.toInt());
+    return {};
+}
+
+QString currentValues(const QWidget &window, const Demonstration &d, const QString &except)
+{
+    QStringList values;
+    for (const Parameter &p : d.parameters)
+        if (p.slider && except != QLatin1String(p.name))
+            if (const auto *slider = window.findChild<const QSlider *>(QLatin1String(p.slider)))
+                values << QStringLiteral("%1=%2").arg(QLatin1String(p.name),
+                                                      inUnits(slider->value(), p));
+    return values.join(QStringLiteral(", "));
+}
+
+QString applySlider(QWidget &window, const Demonstration &d, const Parameter &p, const Setting &s)
+{
+    int steps = 0;
+    if (QString error = toSteps(s, p, &steps); !error.isEmpty())
+        return error;
+    auto *slider = window.findChild<QSlider *>(QLatin1String(p.slider));
+    Q_ASSERT(slider);
+    if (steps < slider->minimum() || steps > slider->maximum())
+        return QStringLiteral("%1=%2: допустимы значения от %3 до %4")
+            .arg(s.name, s.value, inUnits(slider->minimum(), p), inUnits(slider->maximum(), p));
+    slider->setValue(steps);
+    if (slider->value() != steps)
+        return QStringLiteral("%1=%2: окно не принимает это значение при %3")
+            .arg(s.name, s.value, currentValues(window, d, s.name));
+    return {};
+}
+
+QString applyHarmonics(QWidget &window, const Setting &s)
+{
+    int count = 0;
+    if (QString error = toSteps(s, harmonics, &count); !error.isEmpty())
+        return error;
+    auto *add = window.findChild<QAbstractButton *>(QStringLiteral("addHarmonic"));
+    auto *sum = window.findChild<QAbstractButton *>(QStringLiteral("sum"));
+    auto *reper = window.findChild<QAbstractButton *>(QStringLiteral("reper"));
+    auto *readout = window.findChild<QLabel *>(QStringLiteral("label_6"));
+    Q_ASSERT(add && sum && reper && readout);
+    if (readout->text() != QLatin1String("0"))
+        reper->click();
+    // As the lecturer does it: each harmonic shown alone, then summed, and the glide awaited.
+    for (int k = 0; k < count && readout->text().toInt() == k; ++k) {
+        add->click();
+        sum->click();
+        settleGlides(window);
+    }
+    if (readout->text().toInt() != count)
+        return QStringLiteral("%1=%2: можно просуммировать не больше %3 гармоник")
+            .arg(s.name, s.value, readout->text());
+    return {};
+}
+
+} // namespace
+
+QStringList Demonstration::parameterNames() const
+{
+    QStringList names;
+    for (const Parameter &p : parameters)
+        names << QLatin1String(p.name);
+    return names;
+}
+
+const Parameter *Demonstration::parameter(const QString &name) const
+{
+    for (const Parameter &p : parameters)
+        if (name == QLatin1String(p.name))
+            return &p;
+    return nullptr;
+}
+
+QString checkValue(const Parameter &p, const Setting &s)
+{
+    int steps = 0;
+    return toSteps(s, p, &steps);
+}
+
+const std::vector<Demonstration> &demonstrations()
+{
+    static const std::vector<Demonstration> table = {
+        {"rectangle",
+         "Формирование прямоугольного сигнала. Осцилляции Гиббса",
+         &harmonic::staticMetaObject,
+         &MainWindow::changeWindowHarmonic,
+         &make<harmonic>,
+         {harmonics}},
+        {"triangle",
+         "Формирование треугольного сигнала из гармоник спектра",
+         &harmonicTriangle::staticMetaObject,
+         &MainWindow::changeWindowHarmonicTriangle,
+         &make<harmonicTriangle>,
+         {harmonics}},
+        {"trapezoid",
+         "Формирование трапециевидного сигнала из гармоник спектра",
+         &harmonicTrapeze::staticMetaObject,
+         &MainWindow::changeWindowHarmonicTrapeze,
+         &make<harmonicTrapeze>,
+         {harmonics}},
+        {"pulse-train",
+         "Спектр периодического сигнала",
+         &periodicSignalDependences::staticMetaObject,
+         &MainWindow::changeSpectreOfPeriodicSignal,
+         &make<periodicSignalDependences>,
+         {{"T", "periodhorizontalSlider", 1, 0}, {"tau", "lengthhorizontalSlider", 1, 0}}},
+        {"shape",
+         "Влияние формы периодического сигнала на его спектр",
+         &signalDependence::staticMetaObject,
+         &MainWindow::changeSpectreDependences,
+         &make<signalDependence>,
+         {{"T", "periodSlider", 1, 0}, {"tau1", "tau1Slider", 1, 0}, {"tau2", "tau2Slider", 1, 0}}},
+        {"modulation",
+         "Амплитудно-модулированный сигнал",
+         &amplitudeModulatedSignal::staticMetaObject,
+         &MainWindow::changeAmplitudeModulatedSignal,
+         &make<amplitudeModulatedSignal>,
+         {{"m", "MSlider", 100, 2},
+          {"omega", "omegaMSlider", 100, 2},
+          {"Omega", "omegaNSlider", 100, 2}}},
+    };
+    return table;
+}
+
+const Demonstration *find(const QString &id)
+{
+    for (const Demonstration &d : demonstrations())
+        if (id == QLatin1String(d.id))
+            return &d;
+    return nullptr;
+}
+
+const Demonstration *of(const QWidget &window)
+{
+    for (const Demonstration &d : demonstrations())
+        if (window.metaObject() == d.window)
+            return &d;
+    return nullptr;
+}
+
+QString apply(QWidget &window, const Demonstration &d, const std::vector<Setting> &settings)
+{
+    for (const Setting &s : settings) {
+        const Parameter *p = d.parameter(s.name);
+        if (!p)
+            return QStringLiteral("у демонстрации %1 нет параметра %2 (есть: %3)")
+                .arg(QLatin1String(d.id), s.name, d.parameterNames().join(QStringLiteral(", ")));
+        if (QString error = p->slider ? applySlider(window, d, *p, s) : applyHarmonics(window, s);
+            !error.isEmpty())
+            return error;
+    }
+    return {};
+}
+
+QString describeState(const QWidget &window, const Demonstration &d)
+{
+    QStringList parts;
+    for (const Parameter &p : d.parameters) {
+        int value = 0;
+        if (p.slider) {
+            if (const auto *slider = window.findChild<const QSlider *>(QLatin1String(p.slider)))
+                value = slider->value();
+        } else if (const auto *readout =
+                       window.findChild<const QLabel *>(QStringLiteral("label_6"))) {
+            value = readout->text().toInt();
+        }
+        parts << QLatin1String(p.name) + QLatin1Char('=') + inUnits(value, p);
+    }
+    return parts.join(QLatin1Char('_'));
+}
+
+void settleGlides(QWidget &window)
+{
+    QImage scratch(1, 1, QImage::Format_ARGB32_Premultiplied);
+    for (synthesisPlot *plot : window.findChildren<synthesisPlot *>()) {
+        for (int frame = 0; frame < settleFrameLimit && plot->isMerging(); ++frame) {
+            const std::vector<double> sum = plot->displayedSum();
+            const auto harmonic = plot->displayedHarmonic();
+            plot->render(&scratch);
+            if (plot->displayedSum() == sum && plot->displayedHarmonic() == harmonic)
+                break;
+        }
+    }
+}
+
+} // namespace veltarn::catalog

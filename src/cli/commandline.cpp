@@ -1,0 +1,367 @@
+#include "cli/commandline.h"
+
+#include "app/fullscreen.h"
+#include "app/mainwindow.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QScreen>
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+namespace veltarn::cli
+{
+
+namespace
+{
+
+// The largest side, in device pixels, of a picture written by --export.
+constexpr int largestSide = 16384;
+constexpr double largestScale = 8.0;
+constexpr double longestSound = 600.0;
+
+const char *const valueOptions[] = {"demo", "set", "screen", "export", "size", "scale", "seconds"};
+
+void describe(QCommandLineParser &parser)
+{
+    parser.setApplicationDescription(
+        QStringLiteral("Вельтарн: лекционные демонстрации спектров периодических сигналов."));
+    parser.addOptions({
+        {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Показать эту справку.")},
+        {{QStringLiteral("v"), QStringLiteral("version")},
+         QStringLiteral("Показать версию программы.")},
+        {QStringLiteral("list"),
+         QStringLiteral("Перечислить демонстрации: идентификатор и название.")},
+        {QStringLiteral("demo"),
+         QStringLiteral("Сразу открыть демонстрацию поверх главного меню "
+                        "(идентификаторы: veltarn --list)."),
+         QStringLiteral("id")},
+        {QStringLiteral("set"),
+         QStringLiteral("Начальные значения демонстрации в единицах её показаний, через "
+                        "запятую: harmonics (rectangle, triangle, trapezoid); T, tau "
+                        "(pulse-train); T, tau1, tau2 (shape); m, omega, Omega (modulation)."),
+         QStringLiteral("name=value,...")},
+        {QStringLiteral("windowed"),
+         QStringLiteral("Показывать окна обычными окнами, а не во весь экран.")},
+        {QStringLiteral("screen"),
+         QStringLiteral("Показывать окна на экране с этим номером (0 - первый экран)."),
+         QStringLiteral("N")},
+        {QStringLiteral("export"),
+         QStringLiteral("Ничего не показывая, записать демонстрацию (--demo) в файл и "
+                        "завершиться; формат по расширению: .png или .svg (всё окно). Можно "
+                        "повторять."),
+         QStringLiteral("file")},
+        {QStringLiteral("size"),
+         QStringLiteral("Размер окна для --export в пикселях (по умолчанию 1920x1080)."),
+         QStringLiteral("WxH")},
+        {QStringLiteral("scale"),
+         QStringLiteral("Отношение пикселей устройства для --export (по умолчанию 1)."),
+         QStringLiteral("F")},
+        {QStringLiteral("seconds"),
+         QStringLiteral("Длительность звука для --export в секундах (по умолчанию 3)."),
+         QStringLiteral("S")},
+    });
+}
+
+Options failure(const QString &error)
+{
+    Options o;
+    o.action = Action::Error;
+    o.error = error;
+    return o;
+}
+
+// A number written the plain way ("1.5"), which QString::toDouble would also take as "1e3",
+// "inf" or "nan".
+bool plainNumber(const QString &text, double *value)
+{
+    static const QRegularExpression plain(QStringLiteral("^\\d{1,6}(\\.\\d{1,6})?$"));
+    if (!plain.match(text).hasMatch())
+        return false;
+    *value = text.toDouble();
+    return true;
+}
+
+QString parseSize(const QString &text, QSize *size)
+{
+    static const QRegularExpression form(QStringLiteral("^(\\d{1,5})x(\\d{1,5})$"));
+    const QRegularExpressionMatch m = form.match(text);
+    if (!m.hasMatch())
+        return QStringLiteral("--size %1: размер пишется как ШИРИНАxВЫСОТА, например 1920x1080")
+            .arg(text);
+    *size = QSize(m.captured(1).toInt(), m.captured(2).toInt());
+    if (size->isEmpty())
+        return QStringLiteral("--size %1: ширина и высота должны быть больше нуля").arg(text);
+    return {};
+}
+
+QString parseSettings(const QStringList &values, const catalog::Demonstration &demo,
+                      std::vector<catalog::Setting> *settings)
+{
+    static const QRegularExpression pair(QStringLiteral("^([^=]+)=(.+)$"));
+    for (const QString &value : values)
+        for (const QString &item : value.split(QLatin1Char(','))) {
+            const QRegularExpressionMatch m = pair.match(item.trimmed());
+            if (!m.hasMatch())
+                return QStringLiteral("--set %1: ожидается ИМЯ=ЗНАЧЕНИЕ").arg(item);
+            const catalog::Setting setting{m.captured(1), m.captured(2)};
+            const catalog::Parameter *p = demo.parameter(setting.name);
+            if (!p)
+                return QStringLiteral("--set: у демонстрации %1 нет параметра %2 (есть: %3)")
+                    .arg(QLatin1String(demo.id), setting.name,
+                         demo.parameterNames().join(QStringLiteral(", ")));
+            if (QString error = catalog::checkValue(*p, setting); !error.isEmpty())
+                return QStringLiteral("--set ") + error;
+            settings->push_back(setting);
+        }
+    return {};
+}
+
+// The option of a failed parse, from the toolkit's message ("Missing value after '--demo'.").
+QString failedOption(const QCommandLineParser &parser)
+{
+    static const QRegularExpression name(QStringLiteral("'([^']*)'"));
+    return name.match(parser.errorText()).captured(1);
+}
+
+QString dashed(const QString &name)
+{
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
+Options parseChecked(const QCommandLineParser &parser)
+{
+    Options o;
+    for (const char *name : valueOptions)
+        if (name != QLatin1String("set") && name != QLatin1String("export") &&
+            parser.values(QLatin1String(name)).size() > 1)
+            return failure(QStringLiteral("--%1 можно указать только один раз").arg(name));
+    if (!parser.positionalArguments().isEmpty())
+        return failure(QStringLiteral("лишний аргумент «%1»; справка: veltarn --help")
+                           .arg(parser.positionalArguments().constFirst()));
+
+    if (parser.isSet(QStringLiteral("demo"))) {
+        const QString id = parser.value(QStringLiteral("demo"));
+        o.demo = catalog::find(id);
+        if (!o.demo)
+            return failure(QStringLiteral("нет демонстрации «%1»; список: veltarn --list").arg(id));
+    }
+    if (parser.isSet(QStringLiteral("set"))) {
+        if (!o.demo)
+            return failure(QStringLiteral("--set задаёт значения демонстрации, нужен и --demo"));
+        if (QString error =
+                parseSettings(parser.values(QStringLiteral("set")), *o.demo, &o.settings);
+            !error.isEmpty())
+            return failure(error);
+    }
+    o.windowed = parser.isSet(QStringLiteral("windowed"));
+    if (parser.isSet(QStringLiteral("screen"))) {
+        const QString text = parser.value(QStringLiteral("screen"));
+        static const QRegularExpression index(QStringLiteral("^\\d{1,3}$"));
+        if (!index.match(text).hasMatch())
+            return failure(
+                QStringLiteral("--screen %1: номер экрана - целое число от 0").arg(text));
+        o.screen = text.toInt();
+    }
+
+    o.exports = parser.values(QStringLiteral("export"));
+    for (const QString &path : std::as_const(o.exports)) {
+        if (path.isEmpty())
+            return failure(QStringLiteral("--export: не указано имя файла"));
+        if (QString error = figures::checkSuffix(path); !error.isEmpty())
+            return failure(QStringLiteral("--export ") + error);
+    }
+    if (!o.exports.isEmpty() && !o.demo)
+        return failure(QStringLiteral("--export записывает демонстрацию, нужен и --demo"));
+    for (const char *name : {"size", "scale", "seconds"})
+        if (o.exports.isEmpty() && parser.isSet(QLatin1String(name)))
+            return failure(QStringLiteral("--%1 относится только к --export").arg(name));
+
+    figures::ExportOptions &e = o.exportOptions;
+    if (parser.isSet(QStringLiteral("size")))
+        if (QString error = parseSize(parser.value(QStringLiteral("size")), &e.size);
+            !error.isEmpty())
+            return failure(error);
+    if (parser.isSet(QStringLiteral("scale"))) {
+        const QString text = parser.value(QStringLiteral("scale"));
+        if (!plainNumber(text, &e.scale) || e.scale <= 0.0 || e.scale > largestScale)
+            return failure(QStringLiteral("--scale %1: ожидается число больше 0 и не больше %2, "
+                                          "например 2 или 1.5")
+                               .arg(text)
+                               .arg(largestScale));
+    }
+    const QSize pixels(static_cast<int>(std::ceil(e.size.width() * e.scale)),
+                       static_cast<int>(std::ceil(e.size.height() * e.scale)));
+    if (pixels.width() > largestSide || pixels.height() > largestSide)
+        return failure(QStringLiteral("рисунок %1x%2 пикселей слишком велик: каждая сторона не "
+                                      "больше %3")
+                           .arg(pixels.width())
+                           .arg(pixels.height())
+                           .arg(largestSide));
+    if (parser.isSet(QStringLiteral("seconds"))) {
+        const QString text = parser.value(QStringLiteral("seconds"));
+        if (!plainNumber(text, &e.seconds) || e.seconds <= 0.0 || e.seconds > longestSound)
+            return failure(QStringLiteral("--seconds %1: ожидается число секунд больше 0 и не "
+                                          "больше %2")
+                               .arg(text)
+                               .arg(longestSound));
+    }
+
+    if (parser.isSet(QStringLiteral("help")))
+        o.action = Action::Help;
+    else if (parser.isSet(QStringLiteral("version")))
+        o.action = Action::Version;
+    else if (parser.isSet(QStringLiteral("list")))
+        o.action = Action::List;
+    else if (!o.exports.isEmpty())
+        o.action = Action::Export;
+    return o;
+}
+
+void print(FILE *stream, const QString &text)
+{
+    std::fputs(text.toUtf8().constData(), stream);
+    std::fflush(stream);
+}
+
+// Values the window refuses are found on a window nobody sees, before anything is shown.
+QString checkStart(const Options &options)
+{
+    if (!options.demo)
+        return {};
+    const std::unique_ptr<QWidget> trial = options.demo->make();
+    return catalog::apply(*trial, *options.demo, options.settings);
+}
+
+} // namespace
+
+Options parse(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    describe(parser);
+    if (!parser.parse(arguments)) {
+        if (!parser.unknownOptionNames().isEmpty())
+            return failure(QStringLiteral("неизвестный параметр %1; справка: veltarn --help")
+                               .arg(dashed(parser.unknownOptionNames().constFirst())));
+        return failure(QStringLiteral("после %1 нужно значение").arg(failedOption(parser)));
+    }
+    return parseChecked(parser);
+}
+
+QString helpText()
+{
+    QCommandLineParser parser;
+    describe(parser);
+    return parser.helpText();
+}
+
+QString versionText()
+{
+    return QStringLiteral("veltarn %1\n").arg(QStringLiteral(VELTARN_VERSION));
+}
+
+QString listText()
+{
+    QString text;
+    for (const catalog::Demonstration &d : catalog::demonstrations())
+        text += QStringLiteral("%1\t%2\n").arg(QLatin1String(d.id), d.russianTitle());
+    return text;
+}
+
+bool needsNoScreen(int argc, char *argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        const char *arg = argv[i];
+        for (const char *name : {"-h", "--help", "-v", "--version", "--list"})
+            if (std::strcmp(arg, name) == 0)
+                return true;
+        if (std::strcmp(arg, "--export") == 0 || std::strncmp(arg, "--export=", 9) == 0)
+            return true;
+    }
+    return false;
+}
+
+QString exportFiles(const Options &options)
+{
+    const std::unique_ptr<QWidget> window = options.demo->make();
+    if (QString error = catalog::apply(*window, *options.demo, options.settings); !error.isEmpty())
+        return error;
+    return figures::exportFiles(*window, options.exports, options.exportOptions);
+}
+
+std::unique_ptr<MainWindow> show(const Options &options, QString *error)
+{
+    *error = checkStart(options);
+    if (!error->isEmpty())
+        return nullptr;
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    if (options.screen >= screens.size()) {
+        *error = QStringLiteral("--screen %1: нет такого экрана, их %2 (номера от 0 до %3)")
+                     .arg(options.screen)
+                     .arg(screens.size())
+                     .arg(screens.size() - 1);
+        return nullptr;
+    }
+    veltarn::showWindowsOn(options.screen >= 0 ? screens.at(options.screen) : nullptr,
+                           options.windowed);
+    auto menu = std::make_unique<MainWindow>();
+    veltarn::showFullScreen(*menu);
+    if (!options.demo)
+        return menu;
+    const QWidgetList before = QApplication::topLevelWidgets();
+    (menu.get()->*options.demo->open)();
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (!before.contains(w) && w->metaObject() == options.demo->window)
+            catalog::apply(*w, *options.demo, options.settings); // accepted by the trial window
+    return menu;
+}
+
+int run(const Options &options, bool hasDisplay)
+{
+    switch (options.action) {
+    case Action::Error:
+        print(stderr, QStringLiteral("veltarn: %1\n").arg(options.error));
+        return 2;
+    case Action::Help:
+        print(stdout, helpText());
+        return 0;
+    case Action::Version:
+        print(stdout, versionText());
+        return 0;
+    case Action::List:
+        print(stdout, listText());
+        return 0;
+    case Action::Export:
+        if (QString error = exportFiles(options); !error.isEmpty()) {
+            print(stderr, QStringLiteral("veltarn: %1\n").arg(error));
+            return 2;
+        }
+        return 0;
+    case Action::Run:
+        break;
+    }
+    if (!hasDisplay) {
+        // A refused starting value is reported as such, display or not.
+        if (QString error = checkStart(options); !error.isEmpty()) {
+            print(stderr, QStringLiteral("veltarn: %1\n").arg(error));
+            return 2;
+        }
+        std::fputs("veltarn: no display to show the windows on: set DISPLAY or WAYLAND_DISPLAY "
+                   "(or QT_QPA_PLATFORM=offscreen to run without a screen)\n",
+                   stderr);
+        return 1;
+    }
+    QString error;
+    const std::unique_ptr<MainWindow> menu = show(options, &error);
+    if (!menu) {
+        print(stderr, QStringLiteral("veltarn: %1\n").arg(error));
+        return 2;
+    }
+    return QApplication::exec();
+}
+
+} // namespace veltarn::cli

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "catalog/catalog.h"
+#include "figures/figures.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <vector>
+
+class MainWindow;
+
+namespace veltarn::cli
+{
+
+enum class Action { Run, Help, Version, List, Export, Error };
+
+// What the command line asks for, checked as far as it can be without any window.
+struct Options {
+    Action action = Action::Run;
+    QString error; // one line in Russian, when action is Error
+    const catalog::Demonstration *demo = nullptr;
+    std::vector<catalog::Setting> settings;
+    bool windowed = false;
+    int screen = -1; // -1: wherever the system puts the windows
+    QStringList exports;
+    figures::ExportOptions exportOptions;
+};
+
+// `arguments` as QCoreApplication::arguments() gives them: the program first, the toolkit's own
+// options already taken out.
+Options parse(const QStringList &arguments);
+QString helpText();
+QString versionText();
+QString listText();
+
+// True when the command line asks for something that needs no screen (help, the version, the
+// list, export), so the program can run on the offscreen platform. Read before the application
+// object exists, from the raw arguments.
+bool needsNoScreen(int argc, char *argv[]);
+
+// Writes the files of an Export; an empty string or one line in Russian.
+QString exportFiles(const Options &options);
+
+// Shows the main menu and, over it, the demonstration asked for, in its starting state; null
+// with `error` set when the screen or a starting value is refused (nothing is shown then).
+std::unique_ptr<MainWindow> show(const Options &options, QString *error);
+
+// Everything main() does once the application object exists; the process's exit status.
+int run(const Options &options, bool hasDisplay);
+
+} // namespace veltarn::cli

@@ -1,0 +1,252 @@
+#include "figures/figures.h"
+
+#include "catalog/catalog.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageWriter>
+#include <QLabel>
+#include <QLayout>
+#include <QPainter>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QSvgGenerator>
+#include <QTimer>
+
+#include <memory>
+#include <vector>
+
+namespace veltarn::figures
+{
+
+namespace
+{
+
+// Writes the window to an open file in one format; returns an error line or nothing.
+using Writer = QString (*)(QWidget &window, const ExportOptions &options, QIODevice &out);
+
+QString writePng(QWidget &window, const ExportOptions &options, QIODevice &out)
+{
+    QImageWriter writer(&out, "png");
+    if (!writer.write(picture(window, options.scale)))
+        return QStringLiteral("не удалось записать PNG: %1").arg(writer.errorString());
+    return {};
+}
+
+QString writeSvgFile(QWidget &window, const ExportOptions &, QIODevice &out)
+{
+    const catalog::Demonstration *d = catalog::of(window);
+    writeSvg(window, out, d ? d->russianTitle() : window.windowTitle());
+    return {};
+}
+
+struct Format {
+    const char *suffix;
+    Writer write;
+};
+
+// A sound format is one more row here.
+const Format formats[] = {{"png", &writePng}, {"svg", &writeSvgFile}};
+
+const Format *formatOf(const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    for (const Format &f : formats)
+        if (suffix == QLatin1String(f.suffix))
+            return &f;
+    return nullptr;
+}
+
+QString quoted(const QString &path)
+{
+    return QStringLiteral("«%1»").arg(QDir::toNativeSeparators(path));
+}
+
+// Why a file cannot be created at `path`, in Russian.
+QString whyNotWritable(const QString &path)
+{
+    const QFileInfo file(path);
+    if (file.isDir())
+        return QStringLiteral("%1 — это папка, а не файл").arg(quoted(path));
+    const QFileInfo folder(file.absolutePath());
+    if (!folder.exists())
+        return QStringLiteral("нет папки %1 для файла %2")
+            .arg(quoted(folder.filePath()), quoted(path));
+    if (!folder.isDir())
+        return QStringLiteral("%1 — не папка, файл %2 в ней не создать")
+            .arg(quoted(folder.filePath()), quoted(path));
+    return QStringLiteral("нельзя записать файл %1: нет права записи в папку %2")
+        .arg(quoted(path), quoted(folder.filePath()));
+}
+
+// Brings a window that is not shown to `size`; false when its layout will not go that small.
+bool resizeHidden(QWidget &window, QSize size)
+{
+    window.ensurePolished();
+    if (QLayout *layout = window.layout())
+        layout->activate();
+    window.resize(size);
+    return window.size() == size;
+}
+
+// An earlier notice still showing is no part of the next picture.
+void removeNotice(QWidget &window)
+{
+    delete window.findChild<QLabel *>(QLatin1String(noticeName), Qt::FindDirectChildrenOnly);
+}
+
+// The notice of a save or copy: at the window's bottom edge, for a few seconds.
+void showNotice(QWidget &window, const QString &text)
+{
+    removeNotice(window);
+    auto *notice = new QLabel(text, &window);
+    notice->setObjectName(QLatin1String(noticeName));
+    notice->setWordWrap(true);
+    notice->setAlignment(Qt::AlignCenter);
+    notice->setMargin(8);
+    notice->setAutoFillBackground(true);
+    notice->setPalette(QPalette(QColor(255, 250, 205)));
+    notice->setFrameShape(QFrame::Box);
+    const int width = std::min(window.width() - 20, 900);
+    notice->setFixedWidth(std::max(width, 100));
+    notice->adjustSize();
+    notice->move((window.width() - notice->width()) / 2, window.height() - notice->height() - 10);
+    notice->show();
+    notice->raise();
+    QTimer::singleShot(noticeDuration, notice, &QObject::deleteLater);
+}
+
+QString fileStem(const QWidget &window)
+{
+    const catalog::Demonstration *d = catalog::of(window);
+    QString stem = d ? QLatin1String(d->id) : QLatin1String(window.metaObject()->className());
+    if (d && !d->parameters.empty())
+        stem += QLatin1Char('_') + catalog::describeState(window, *d);
+    return stem + QLatin1Char('_') +
+           QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss"));
+}
+
+} // namespace
+
+QString checkSuffix(const QString &path)
+{
+    if (formatOf(path))
+        return {};
+    const QString suffix = QFileInfo(path).suffix();
+    return QStringLiteral("%1: %2; файл можно записать как %3")
+        .arg(quoted(path),
+             suffix.isEmpty() ? QStringLiteral("нет расширения, по которому выбрать формат")
+                              : QStringLiteral("неизвестный формат .%1").arg(suffix),
+             QLatin1Char('.') + suffixes().join(QStringLiteral(", .")));
+}
+
+QStringList suffixes()
+{
+    QStringList list;
+    for (const Format &f : formats)
+        list << QLatin1String(f.suffix);
+    return list;
+}
+
+QImage picture(QWidget &window, double scale)
+{
+    // As QWidget::grab() makes it, at the ratio asked for rather than the screen's.
+    QImage image(window.size() * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
+    image.fill(Qt::transparent);
+    window.render(&image, QPoint(), QRegion(window.rect()),
+                  QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    return image;
+}
+
+void writeSvg(QWidget &window, QIODevice &out, const QString &title)
+{
+    QSvgGenerator generator;
+    generator.setOutputDevice(&out);
+    generator.setSize(window.size());
+    generator.setViewBox(window.rect());
+    // Point sizes of the fonts become the same pixel sizes as on the screen.
+    generator.setResolution(window.logicalDpiY());
+    generator.setTitle(title);
+    generator.setDescription(QStringLiteral("Вельтарн"));
+    QPainter painter(&generator);
+    window.render(&painter, QPoint(), QRegion(window.rect()),
+                  QWidget::DrawWindowBackground | QWidget::DrawChildren);
+}
+
+QString exportFiles(QWidget &window, const QStringList &paths, const ExportOptions &options,
+                    bool resize)
+{
+    for (const QString &path : paths)
+        if (QString error = checkSuffix(path); !error.isEmpty())
+            return error;
+    if (resize && !resizeHidden(window, options.size)) {
+        const QSize least = window.minimumSize();
+        return QStringLiteral("размер %1x%2 мал для окна: наименьший %3x%4")
+            .arg(options.size.width())
+            .arg(options.size.height())
+            .arg(least.width())
+            .arg(least.height());
+    }
+    std::vector<std::unique_ptr<QSaveFile>> files;
+    for (const QString &path : paths) {
+        files.push_back(std::make_unique<QSaveFile>(path));
+        if (QFileInfo(path).isDir() || !files.back()->open(QIODevice::WriteOnly))
+            return whyNotWritable(path);
+    }
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const QString error = formatOf(paths[int(i)])->write(window, options, *files[i]);
+        if (!error.isEmpty())
+            return QStringLiteral("%1: %2").arg(quoted(paths[int(i)]), error);
+    }
+    for (std::size_t i = 0; i < files.size(); ++i)
+        if (!files[i]->commit()) {
+            // Files already put in place stay whole; the rest are left as they were.
+            return QStringLiteral("не удалось записать файл %1: %2")
+                .arg(quoted(paths[int(i)]), files[i]->errorString());
+        }
+    return {};
+}
+
+void savePicture(QWidget &window)
+{
+    removeNotice(window);
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    const QString folder = QDir(pictures).filePath(QStringLiteral("Вельтарн"));
+    if (pictures.isEmpty() || !QDir().mkpath(folder)) {
+        showNotice(
+            window,
+            QStringLiteral("Рисунок не сохранён: не удалось создать папку %1").arg(quoted(folder)));
+        return;
+    }
+    const QString stem = fileStem(window);
+    QString base = QDir(folder).filePath(stem);
+    for (int n = 2; QFileInfo::exists(base + QStringLiteral(".png")) ||
+                    QFileInfo::exists(base + QStringLiteral(".svg"));
+         ++n)
+        base = QDir(folder).filePath(QStringLiteral("%1_%2").arg(stem).arg(n));
+    const QStringList paths = {base + QStringLiteral(".png"), base + QStringLiteral(".svg")};
+    ExportOptions options;
+    options.scale = window.devicePixelRatioF();
+    const QString error = exportFiles(window, paths, options, false);
+    if (!error.isEmpty()) {
+        showNotice(window, QStringLiteral("Рисунок не сохранён: %1").arg(error));
+        return;
+    }
+    showNotice(window, QStringLiteral("Рисунок сохранён в папке %1: %2 и %3")
+                           .arg(quoted(folder), QFileInfo(paths[0]).fileName(),
+                                QFileInfo(paths[1]).fileName()));
+}
+
+void copyPicture(QWidget &window)
+{
+    removeNotice(window);
+    QApplication::clipboard()->setImage(picture(window, window.devicePixelRatioF()));
+    showNotice(window, QStringLiteral("Рисунок окна скопирован в буфер обмена"));
+}
+
+} // namespace veltarn::figures
