@@ -7,6 +7,7 @@
 #include "harmonics/harmonic.h"
 #include "harmonics/harmonictrapeze.h"
 #include "harmonics/harmonictriangle.h"
+#include "lecture/windowkeys.h"
 #include "modulation/amplitudemodulatedsignal.h"
 #include "pulsetrain/periodicsignaldependences.h"
 #include "shape/signaldependence.h"
@@ -38,16 +39,24 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
             &MainWindow::changeAmplitudeModulatedSignal);
     connect(ui.close, &QPushButton::clicked, this, &MainWindow::close);
     connect(ui.Author, &QPushButton::clicked, this, &MainWindow::changeAuthor);
+    // "Выход" is left out of the keys: no lecture ends by a stray Enter.
+    lecture::WindowKeys::attachToMenu(*this,
+                                      {ui.startHarmonicRectangle, ui.startPeriodicSpectres,
+                                       ui.startHarmonicTriangle, ui.startSignalDependence,
+                                       ui.startHarmonicTrapeze, ui.startAmplitudeModSignal},
+                                      {ui.Author});
 }
 
 // Every button opens a new, independent window in its initial state, full screen above the menu,
-// which stays open beneath. A closed window is never shown again, so it is destroyed at once
+// which stays open beneath, on the screen the menu is on now (the projector, when the lecturer
+// moved the menu there). A closed window is never shown again, so it is destroyed at once
 // instead of piling up over a long lecture.
 template <class Window> void MainWindow::openWindow()
 {
     auto *window = new Window;
     window->setAttribute(Qt::WA_DeleteOnClose);
-    veltarn::showFullScreen(*window);
+    lecture::WindowKeys::attach(*window);
+    veltarn::showFullScreen(*window, screen());
 }
 
 void MainWindow::changeWindowHarmonic()

@@ -36,6 +36,13 @@ void synthesisSpectrum::moveSpec()
     update();
 }
 
+void synthesisSpectrum::withdrawSpec()
+{
+    if (shownHarmonics > 0)
+        --shownHarmonics;
+    update();
+}
+
 void synthesisSpectrum::reper()
 {
     shownHarmonics = 0;

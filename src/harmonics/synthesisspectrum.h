@@ -26,6 +26,8 @@ public:
 
 public slots:
     void moveSpec();
+    // Takes back one moveSpec(): the last highlighted line turns black again.
+    void withdrawSpec();
     void reper();
 
 protected:
