@@ -3,8 +3,10 @@
 # Does nothing, and needs no network, when everything is already there.
 set -euo pipefail
 
-packages=(build-essential cmake qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev libbenchmark-dev
-          fonts-ipafont-mincho fonts-liberation fonts-dejavu-core
+packages=(build-essential cmake qt6-base-dev qt6-svg-dev qt6-qpa-plugins qt6-multimedia-dev libgl-dev
+          libbenchmark-dev fonts-ipafont-mincho fonts-liberation fonts-dejavu-core
+          # the sound-output test's own sound server and recorder
+          pulseaudio pulseaudio-utils
           # what the check of the installed tree and of the Debian package runs
           desktop-file-utils appstream man-db dpkg-dev file lintian)
 

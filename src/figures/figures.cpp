@@ -1,6 +1,7 @@
 #include "figures/figures.h"
 
 #include "catalog/catalog.h"
+#include "sound/soundcontroller.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -49,8 +50,12 @@ struct Format {
     Writer write;
 };
 
-// A sound format is one more row here.
-const Format formats[] = {{"png", &writePng}, {"svg", &writeSvgFile}};
+QString writeWavFile(QWidget &window, const ExportOptions &options, QIODevice &out)
+{
+    return sound::writeWindowSound(window, out, options.seconds);
+}
+
+const Format formats[] = {{"png", &writePng}, {"svg", &writeSvgFile}, {"wav", &writeWavFile}};
 
 const Format *formatOf(const QString &path)
 {
@@ -99,6 +104,18 @@ void removeNotice(QWidget &window)
     delete window.findChild<QLabel *>(QLatin1String(noticeName), Qt::FindDirectChildrenOnly);
 }
 
+QString fileStem(const QWidget &window)
+{
+    const catalog::Demonstration *d = catalog::of(window);
+    QString stem = d ? QLatin1String(d->id) : QLatin1String(window.metaObject()->className());
+    if (d && !d->parameters.empty())
+        stem += QLatin1Char('_') + catalog::describeState(window, *d);
+    return stem + QLatin1Char('_') +
+           QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss"));
+}
+
+} // namespace
+
 // The notice of a save or copy: at the window's bottom edge, for a few seconds.
 void showNotice(QWidget &window, const QString &text)
 {
@@ -119,18 +136,6 @@ void showNotice(QWidget &window, const QString &text)
     notice->raise();
     QTimer::singleShot(noticeDuration, notice, &QObject::deleteLater);
 }
-
-QString fileStem(const QWidget &window)
-{
-    const catalog::Demonstration *d = catalog::of(window);
-    QString stem = d ? QLatin1String(d->id) : QLatin1String(window.metaObject()->className());
-    if (d && !d->parameters.empty())
-        stem += QLatin1Char('_') + catalog::describeState(window, *d);
-    return stem + QLatin1Char('_') +
-           QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss"));
-}
-
-} // namespace
 
 QString checkSuffix(const QString &path)
 {

@@ -1,5 +1,7 @@
 #include "harmonics/harmonic.h"
 
+#include "harmonics/synthesissound.h"
+
 #include <QPalette>
 
 harmonic::harmonic(QWidget *parent) : QWidget(parent)
@@ -17,6 +19,7 @@ harmonic::harmonic(QWidget *parent) : QWidget(parent)
     connect(ui.reper, &QPushButton::clicked, ui.addHarmonic, &QWidget::show);
     connect(ui.pushButton, &QPushButton::clicked, this, &QWidget::close);
     connect(ui.Func, &FieldFunc::sumOfHarmonicChanged, ui.label_6, qOverload<int>(&QLabel::setNum));
+    attachSynthesisSound(*this, *ui.sound, *ui.Func);
     setPalette(QPalette(QColor(245, 245, 255)));
     setAutoFillBackground(true);
 }

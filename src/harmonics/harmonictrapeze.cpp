@@ -1,5 +1,7 @@
 #include "harmonics/harmonictrapeze.h"
 
+#include "harmonics/synthesissound.h"
+
 harmonicTrapeze::harmonicTrapeze(QWidget *parent) : QWidget(parent)
 {
     ui.setupUi(this);
@@ -14,4 +16,5 @@ harmonicTrapeze::harmonicTrapeze(QWidget *parent) : QWidget(parent)
     connect(ui.pushButton, &QPushButton::clicked, this, &QWidget::close);
     connect(ui.Func, &fieldFuncHarmonicTrapeze::sumOfHarmonicChanged, ui.label_6,
             qOverload<int>(&QLabel::setNum));
+    attachSynthesisSound(*this, *ui.sound, *ui.Func);
 }

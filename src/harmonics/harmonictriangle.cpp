@@ -1,5 +1,7 @@
 #include "harmonics/harmonictriangle.h"
 
+#include "harmonics/synthesissound.h"
+
 #include <QPalette>
 
 harmonicTriangle::harmonicTriangle(QWidget *parent) : QWidget(parent)
@@ -17,6 +19,7 @@ harmonicTriangle::harmonicTriangle(QWidget *parent) : QWidget(parent)
     connect(ui.pushButton_2, &QPushButton::clicked, this, &QWidget::close);
     connect(ui.Func, &fieldFuncHarmonicTriangle::sumOfHarmonicChanged, ui.label_6,
             qOverload<int>(&QLabel::setNum));
+    attachSynthesisSound(*this, *ui.sound, *ui.Func);
     setPalette(QPalette(QColor(245, 245, 255)));
     setAutoFillBackground(true);
 }

@@ -1,6 +1,7 @@
 #include "modulation/amplitudemodulatedsignal.h"
 
 #include "modulation/modulationplot.h"
+#include "sound/soundcontroller.h"
 
 namespace
 {
@@ -47,6 +48,16 @@ amplitudeModulatedSignal::amplitudeModulatedSignal(QWidget *parent) : QWidget(pa
     connectHundredths(ui.Func, &Fun::mxChanged, ui.mx);
     connect(ui.Func, &Fun::omegaMChanged, ui.omegaM, setNum);
     connect(ui.pushButton, &QPushButton::clicked, this, &QWidget::close);
+
+    // Each parameter reaches the live spectrum as its integer part and then its hundredths; the
+    // sound follows the hundredths, so it never plays the value half set.
+    auto *voice = new sound::Controller(*this, *ui.sound, [spec = ui.Spec] {
+        const modulatedSignal &s = spec->signalModel();
+        return sound::modulation(s.amplitude(), s.depth(), s.omegaM(), s.omegaN());
+    });
+    connect(ui.Func, &Fun::mxChanged, voice, &sound::Controller::refresh);
+    connect(ui.Func, &Fun::omegaMxChanged, voice, &sound::Controller::refresh);
+    connect(ui.Func, &Fun::omegaNxChanged, voice, &sound::Controller::refresh);
 
     modulationplot::setBackground(*this, QColor(245, 245, 255));
 }

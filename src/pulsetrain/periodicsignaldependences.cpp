@@ -1,5 +1,8 @@
 #include "pulsetrain/periodicsignaldependences.h"
 
+#include "pulsetrain/pulsetrainsignal.h"
+#include "sound/soundcontroller.h"
+
 periodicSignalDependences::periodicSignalDependences(QWidget *parent) : QWidget(parent)
 {
     ui.setupUi(this);
@@ -33,4 +36,15 @@ periodicSignalDependences::periodicSignalDependences(QWidget *parent) : QWidget(
             qOverload<int>(&QLabel::setNum));
     connect(ui.dynamicFunc, &fieldDynamicFuncPeriodic::periodChanged, ui.periodLCD,
             qOverload<int>(&QLabel::setNum));
+
+    // The sound plays the live spectrum, so it hears each change after the spectrum took it.
+    auto *voice = new sound::Controller(*this, *ui.sound, [spec = ui.dynamicSpec] {
+        pulseTrainSignal train;
+        train.setParameters(spec->heldLength(), spec->heldPeriod());
+        return sound::harmonicSeries(sound::trainFundamental(train.period), train.coefficients);
+    });
+    connect(ui.periodhorizontalSlider, &QSlider::valueChanged, voice, &sound::Controller::refresh);
+    connect(ui.lengthhorizontalSlider, &QSlider::valueChanged, voice, &sound::Controller::refresh);
+    connect(ui.periodpushButton, &QPushButton::clicked, voice, &sound::Controller::refresh);
+    connect(ui.lengthpushButton, &QPushButton::clicked, voice, &sound::Controller::refresh);
 }

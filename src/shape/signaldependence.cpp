@@ -1,5 +1,7 @@
 #include "shape/signaldependence.h"
 
+#include "sound/soundcontroller.h"
+
 signalDependence::signalDependence(QWidget *parent) : QWidget(parent)
 {
     ui.setupUi(this);
@@ -26,4 +28,14 @@ signalDependence::signalDependence(QWidget *parent) : QWidget(parent)
     connect(ui.Func, &Func::periodChanged, ui.periodLCD, qOverload<int>(&QLabel::setNum));
     connect(ui.Func, &Func::tau1Changed, ui.tau1LCD, qOverload<int>(&QLabel::setNum));
     connect(ui.Func, &Func::tau2Changed, ui.tau2LCD, qOverload<int>(&QLabel::setNum));
+
+    auto *voice = new sound::Controller(*this, *ui.sound, [spec = ui.Spec] {
+        // The live spectrum computes its lines when it paints; the sound must not wait for that.
+        dependenceSignal s = spec->parameters();
+        s.computeCoefficients();
+        return sound::harmonicSeries(sound::trainFundamental(s.period), s.coefficients);
+    });
+    connect(ui.Func, &Func::periodChanged, voice, &sound::Controller::refresh);
+    connect(ui.Func, &Func::tau1Changed, voice, &sound::Controller::refresh);
+    connect(ui.Func, &Func::tau2Changed, voice, &sound::Controller::refresh);
 }

@@ -376,7 +376,6 @@ private slots:
         row("too many harmonics",
             {"--demo", "triangle", "--export", "a.png", "--set", "harmonics=21"}, "harmonics=21");
         row("unknown suffix", {"--demo", "shape", "--export", "a.jpg"}, ".jpg");
-        row("sound not yet", {"--demo", "shape", "--export", "a.wav"}, ".wav");
         row("no suffix", {"--demo", "shape", "--export", "figure"}, "figure");
         row("missing folder", {"--demo", "shape", "--export", "nowhere/a.png"}, "nowhere");
         row("folder is a file", {"--demo", "shape", "--export", "blocker/a.png"}, "blocker");

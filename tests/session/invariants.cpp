@@ -9,10 +9,13 @@
 #include "pulsetrain/fielddynamicspecperiodic.h"
 #include "shape/fielddependencefuncdynamic.h"
 #include "shape/fielddependencespecdynamic.h"
+#include "sound/soundcontroller.h"
 #include "testsupport.h"
 #include "windows.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QSlider>
 
 #include <cmath>
@@ -152,11 +155,49 @@ QString modulationPromise(QWidget *window)
     return QString();
 }
 
+// The button shows whether the window sounds, a window without an output never does, at most
+// one window sounds, and what it would play has no constant and a fundamental to play it at.
+QString soundPromise(QWidget *window)
+{
+    const sound::Controller *c = sound::controllerOf(window);
+    const auto *button = window->findChild<QPushButton *>(QStringLiteral("sound"));
+    if (!c || !button)
+        return QStringLiteral("no sound button");
+    if (button->isChecked() != c->isPlaying() || (!c->hasOutput() && button->isEnabled()))
+        return QStringLiteral("sound button checked %1, enabled %2, playing %3")
+            .arg(button->isChecked())
+            .arg(button->isEnabled())
+            .arg(c->isPlaying());
+    int sounding = 0;
+    for (const QWidget *w : QApplication::topLevelWidgets()) {
+        const sound::Controller *other = sound::controllerOf(w);
+        sounding += other && other->isPlaying();
+    }
+    if (sounding > 1)
+        return QStringLiteral("%1 windows sound at once").arg(sounding);
+    const sound::Spectrum s = c->spectrum();
+    for (const sound::Line &l : s.lines)
+        if (l.harmonic < 1 || !std::isfinite(l.amplitude) || !(s.fundamental > 0.0))
+            return QStringLiteral("sound line %1 of %2 Hz: %3")
+                .arg(l.harmonic)
+                .arg(s.fundamental)
+                .arg(l.amplitude);
+    return QString();
+}
+
+SessionDriver::Invariant withSound(SessionDriver::Invariant promise)
+{
+    return [promise](QWidget *window) { return promise(window) + soundPromise(window); };
+}
+
 } // namespace
 
 std::map<QString, SessionDriver::Invariant> windowPromises()
 {
-    return {{"harmonic", synthesisPromise},        {"harmonicTriangle", synthesisPromise},
-            {"harmonicTrapeze", synthesisPromise}, {"spectrumOfPeriodicSingal", pulseTrainPromise},
-            {"signalDependence", shapePromise},    {"amplitudeModulatedSignal", modulationPromise}};
+    return {{"harmonic", withSound(synthesisPromise)},
+            {"harmonicTriangle", withSound(synthesisPromise)},
+            {"harmonicTrapeze", withSound(synthesisPromise)},
+            {"spectrumOfPeriodicSingal", withSound(pulseTrainPromise)},
+            {"signalDependence", withSound(shapePromise)},
+            {"amplitudeModulatedSignal", withSound(modulationPromise)}};
 }

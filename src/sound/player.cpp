@@ -1,0 +1,195 @@
+#include "sound/player.h"
+
+#include <QAudioSink>
+#include <QFileInfo>
+#include <QMediaDevices>
+#include <QStandardPaths>
+
+namespace sound
+{
+
+namespace
+{
+
+constexpr int preferredRate = 48000;
+// Small enough that a slider move is heard within 50 ms together with a running fade.
+constexpr int bufferMilliseconds = 30;
+constexpr int feedMilliseconds = 5;
+
+// On Linux the toolkit reaches the sound service over its socket and, when no service runs,
+// prints a warning for every query. A machine without the socket has no output to offer.
+bool soundServiceMayRun()
+{
+#if defined(Q_OS_LINUX)
+    if (!qEnvironmentVariableIsEmpty("PULSE_SERVER"))
+        return true;
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    for (const QString &socket :
+         {runtime + QStringLiteral("/pulse/native"), QStringLiteral("/run/pulse/native"),
+          QStringLiteral("/var/run/pulse/native")})
+        if (QFileInfo::exists(socket))
+            return true;
+    return false;
+#else
+    return true;
+#endif
+}
+
+} // namespace
+
+Output findOutput()
+{
+    Output out;
+    const QString none = QStringLiteral("Нет звукового выхода: звук включить нельзя");
+    if (!soundServiceMayRun()) {
+        out.reason = none;
+        return out;
+    }
+    out.device = QMediaDevices::defaultAudioOutput();
+    if (out.device.isNull()) {
+        out.reason = none;
+        return out;
+    }
+    QAudioFormat f;
+    f.setChannelCount(1);
+    f.setSampleFormat(QAudioFormat::Int16);
+    f.setSampleRate(preferredRate);
+    if (!out.device.isFormatSupported(f))
+        f.setSampleRate(out.device.preferredFormat().sampleRate());
+    if (!out.device.isFormatSupported(f)) {
+        out.device = {};
+        out.reason = QStringLiteral("Звуковой выход не принимает 16-битный звук");
+        return out;
+    }
+    out.format = f;
+    return out;
+}
+
+Player::Player(const Output &output, QObject *parent) : QObject(parent), output(output)
+{
+    releaseTimer.setSingleShot(true);
+    // The fade out must have left the sink's buffer before the sink stops.
+    releaseTimer.setInterval(static_cast<int>(rampSeconds * 1000) + 2 * bufferMilliseconds + 20);
+    connect(&releaseTimer, &QTimer::timeout, this, &Player::release);
+    feedTimer.setTimerType(Qt::PreciseTimer);
+    feedTimer.setInterval(feedMilliseconds);
+    connect(&feedTimer, &QTimer::timeout, this, &Player::feed);
+}
+
+Player::~Player()
+{
+    feedTimer.stop();
+    if (sink)
+        sink->stop();
+}
+
+void Player::start(const Spectrum &spectrum)
+{
+    releaseTimer.stop();
+    if (!sink) {
+        tones = std::make_unique<ToneGenerator>(output.format.sampleRate());
+        sink = std::make_unique<QAudioSink>(output.device, output.format);
+        sink->setBufferSize(output.format.bytesForDuration(bufferMilliseconds * 1000));
+        connect(sink.get(), &QAudioSink::stateChanged, this, &Player::onStateChanged);
+        // A stream whose output is unplugged or unloaded may just stop without changing state;
+        // the list of outputs tells.
+        devices = std::make_unique<QMediaDevices>();
+        connect(devices.get(), &QMediaDevices::audioOutputsChanged, this,
+                &Player::onOutputsChanged);
+        input = sink->start();
+    }
+    playing = true;
+    tones->setSpectrum(spectrum);
+    onStateChanged();
+    if (sink) {
+        feed();
+        feedTimer.start();
+    }
+}
+
+void Player::feed()
+{
+    if (!sink || !input)
+        return;
+    const qint64 room = sink->bytesFree();
+    // A stream the sound server dropped (its output unloaded or unplugged) reports no room at
+    // all, a negative amount, while the toolkit's sink still counts itself active.
+    if (room < 0) {
+        if (playing)
+            lose(QStringLiteral("Звук остановлен: звуковой выход пропал"));
+        else
+            release();
+        return;
+    }
+    const auto count = static_cast<int>(room / 2);
+    if (count <= 0)
+        return;
+    samples.resize(static_cast<std::size_t>(count));
+    tones->render(samples.data(), count);
+    input->write(reinterpret_cast<const char *>(samples.data()), qint64(count) * 2);
+}
+
+void Player::setSpectrum(const Spectrum &spectrum)
+{
+    if (playing)
+        tones->setSpectrum(spectrum);
+}
+
+void Player::stop()
+{
+    if (!playing)
+        return;
+    playing = false;
+    tones->fadeOut();
+    releaseTimer.start();
+}
+
+qint64 Player::bufferBytes() const
+{
+    return sink ? sink->bufferSize() : 0;
+}
+
+void Player::onStateChanged()
+{
+    if (!sink || !playing)
+        return;
+    const QAudio::Error error = sink->error();
+    if (sink->state() != QAudio::StoppedState || error == QAudio::NoError)
+        return;
+    lose(error == QAudio::OpenError ? QStringLiteral("Звук остановлен: звуковой выход не открылся")
+                                    : QStringLiteral("Звук остановлен: звуковой выход пропал"));
+}
+
+void Player::onOutputsChanged()
+{
+    if (!sink || !playing || QMediaDevices::audioOutputs().contains(output.device))
+        return;
+    lose(QStringLiteral("Звук остановлен: звуковой выход отключён"));
+}
+
+void Player::lose(const QString &reason)
+{
+    playing = false;
+    release();
+    emit lost(reason);
+}
+
+void Player::release()
+{
+    releaseTimer.stop();
+    feedTimer.stop();
+    // Either may be the sender of the signal that brought us here.
+    if (sink) {
+        sink->disconnect(this);
+        sink->stop();
+        sink.release()->deleteLater();
+    }
+    if (devices) {
+        devices->disconnect(this);
+        devices.release()->deleteLater();
+    }
+    input = nullptr;
+    tones.reset();
+}
+
+} // namespace sound
