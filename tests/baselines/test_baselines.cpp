@@ -198,7 +198,8 @@ private slots:
         QVERIFY2(info.family() == expected && info.bold(),
                  qPrintable(QStringLiteral("the plots' font resolves to \"%1\"%2, the pictures "
                                            "were drawn in bold \"%3\": install the Debian "
-                                           "package %4 (tools/setup.sh does)")
+                                           "package %4 (tools/setup.sh does); after a deliberate "
+                                           "change of font, tools/regenerate-baselines.sh")
                                 .arg(info.family(),
                                      info.bold() ? QString() : QStringLiteral(" (not bold)"),
                                      expected, packageOf(expected))));
