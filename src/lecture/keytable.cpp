@@ -1,6 +1,8 @@
 #include "lecture/keytable.h"
 
+#include "figures/figures.h"
 #include "lecture/windowkeys.h"
+#include "sound/soundcontroller.h"
 
 #include <QKeySequence>
 
@@ -12,6 +14,16 @@ namespace
 // What the Russian layout gives on the keys of the Latin B and the full stop.
 constexpr auto cyrillicI = Qt::Key(0x0418);
 constexpr auto cyrillicYu = Qt::Key(0x042E);
+// ... and on the keys of S and C, which the layout also gives with Ctrl held.
+constexpr auto cyrillicYeru = Qt::Key(0x042B);
+constexpr auto cyrillicEs = Qt::Key(0x0421);
+
+// The sound of the window, where it has one.
+void withSound(WindowKeys &w, void (sound::Controller::*act)())
+{
+    if (sound::Controller *c = sound::controllerOf(&w.window()))
+        (c->*act)();
+}
 
 std::vector<KeyRow> buildTable()
 {
@@ -77,6 +89,22 @@ std::vector<KeyRow> buildTable()
          QStringLiteral("«Главное меню»"),
          Demonstrations,
          [](W &w, Qt::Key) { w.backToMenu(); }},
+        {{Qt::Key_S, cyrillicYeru},
+         QStringLiteral("звук: включить или выключить"),
+         Synthesis | Parameters,
+         [](W &w, Qt::Key) { withSound(w, &sound::Controller::toggle); }},
+        {{Qt::CTRL | Qt::SHIFT | Qt::Key_S, Qt::CTRL | Qt::SHIFT | cyrillicYeru},
+         QStringLiteral("сохранить три секунды звука в папку музыки"),
+         Synthesis | Parameters,
+         [](W &w, Qt::Key) { withSound(w, &sound::Controller::saveClip); }},
+        {{Qt::CTRL | Qt::Key_S, Qt::CTRL | cyrillicYeru},
+         QStringLiteral("сохранить рисунок окна (PNG и SVG) в папку изображений"),
+         Synthesis | Parameters,
+         [](W &w, Qt::Key) { w.capturePicture(veltarn::figures::savePicture); }},
+        {{Qt::CTRL | Qt::Key_C, Qt::CTRL | cyrillicEs},
+         QStringLiteral("скопировать рисунок окна"),
+         Synthesis | Parameters,
+         [](W &w, Qt::Key) { w.capturePicture(veltarn::figures::copyPicture); }},
         {{Qt::Key_F11},
          QStringLiteral("во весь экран или в окне"),
          Everywhere,

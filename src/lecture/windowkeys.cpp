@@ -319,6 +319,18 @@ void WindowKeys::focusChanged(QWidget *now)
         ring->follow(now);
 }
 
+void WindowKeys::capturePicture(void (*figure)(QWidget &window))
+{
+    // The frame shows the hall which slider the remote moves; a figure for the notes has no use
+    // for it.
+    const bool ringShown = ring && ring->isVisible();
+    if (ringShown)
+        ring->hide();
+    figure(target);
+    if (ringShown)
+        ring->show();
+}
+
 void WindowKeys::showFocusRing()
 {
     if (ring)

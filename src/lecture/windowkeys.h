@@ -59,6 +59,9 @@ public:
     void toggleFullScreen();
     void blackOut();
     void showHelp();
+    // Saves or copies the window's picture (figures::savePicture, figures::copyPicture) as the
+    // window shows it without the key overlays.
+    void capturePicture(void (*figure)(QWidget &window));
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

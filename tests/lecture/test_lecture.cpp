@@ -1,5 +1,6 @@
 #include "app/fullscreen.h"
 #include "app/mainwindow.h"
+#include "figures/figures.h"
 #include "harmonics/synthesisplot.h"
 #include "harmonics/synthesisspectrum.h"
 #include "lecture/keytable.h"
@@ -7,12 +8,15 @@
 #include "lecture/windowkeys.h"
 #include "testsupport.h"
 
+#include <QClipboard>
+#include <QDir>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QSlider>
 #include <QStyleOptionButton>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <memory>
@@ -394,6 +398,53 @@ private slots:
         press(w, Qt::Key_Escape);
         QTRY_VERIFY(w.isNull());
         QVERIFY(menu->isVisible());
+    }
+
+    // Ctrl+S, Ctrl+C and Ctrl+Shift+S in either layout: the picture saved and copied is the
+    // window as shown without the focus frame or the notice; the sound clip lands beside it.
+    void figureAndSoundKeys_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<Qt::Key>("s");
+        QTest::addColumn<Qt::Key>("c");
+        for (int i = 0; i < 6; ++i) {
+            const bool russian = i % 2;
+            QTest::newRow(menuOrder[i][1])
+                << menuOrder[i][0] << (russian ? Qt::Key(0x042B) : Qt::Key_S)
+                << (russian ? Qt::Key(0x0421) : Qt::Key_C);
+        }
+    }
+    void figureAndSoundKeys()
+    {
+        QFETCH(QString, button);
+        QFETCH(Qt::Key, s);
+        QFETCH(Qt::Key, c);
+        QTemporaryDir home;
+        qputenv("HOME", QFile::encodeName(home.path()));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("config"))));
+        QWidget *w = open(qPrintable(button));
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        press(w, Qt::Key_Down);
+        auto *ring = w->findChild<lecture::FocusRing *>();
+        QVERIFY(ring && ring->isVisible());
+
+        press(w, Qt::CTRL | s);
+        press(w, Qt::CTRL | c);
+        press(w, Qt::CTRL | Qt::SHIFT | s);
+        QVERIFY(ring->isVisible());
+        delete w->findChild<QLabel *>(QLatin1String(veltarn::figures::noticeName));
+        ring->hide();
+        const QImage shown = picture(w);
+        ring->show();
+
+        const QDir pictures(home.filePath(QStringLiteral("Pictures/Вельтарн")));
+        const QStringList png = pictures.entryList({QStringLiteral("*.png")});
+        QCOMPARE(png.size(), 1);
+        QCOMPARE(pictures.entryList({QStringLiteral("*.svg")}).size(), 1);
+        QCOMPARE(QImage(pictures.filePath(png.first())).convertToFormat(shown.format()), shown);
+        QCOMPARE(QApplication::clipboard()->image().convertToFormat(shown.format()), shown);
+        const QDir music(home.filePath(QStringLiteral("Music/Вельтарн")));
+        QCOMPARE(music.entryList({QStringLiteral("*.wav")}).size(), 1);
     }
 
     // Digits open the demonstrations in reading order; arrows move a visible focus over the
