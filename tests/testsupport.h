@@ -3,6 +3,7 @@
 // What every test program shares: its main(), grabbing a widget at a fixed size, probing pixels
 // with a tolerance for antialiasing, and fuzzy comparison of doubles.
 
+#include "app/defaultfont.h"
 #include "resources/resources.h"
 
 #include <QApplication>
@@ -102,12 +103,14 @@ inline bool fuzzy(double a, double b, double tolerance = 1e-6)
 
 } // namespace testsupport
 
-// Like QTEST_MAIN, with the compiled-in images registered first.
+// Like QTEST_MAIN, with the compiled-in images registered and the program's default font set
+// first.
 #define VELTARN_TEST_MAIN(TestClass)                                                               \
     int main(int argc, char *argv[])                                                               \
     {                                                                                              \
         QApplication app(argc, argv);                                                              \
         veltarn::initResources();                                                                  \
+        veltarn::setDefaultFont();                                                                 \
         TestClass tc;                                                                              \
         QTEST_SET_MAIN_SOURCE_PATH                                                                 \
         return QTest::qExec(&tc, argc, argv);                                                      \

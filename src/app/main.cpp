@@ -1,3 +1,4 @@
+#include "app/defaultfont.h"
 #include "app/display.h"
 #include "cli/commandline.h"
 #include "resources/resources.h"
@@ -18,5 +19,6 @@ int main(int argc, char *argv[])
     // Lets the desktop match the windows to the menu entry and show its icon.
     QApplication::setDesktopFileName(QStringLiteral(VELTARN_APP_ID));
     veltarn::initResources();
+    veltarn::setDefaultFont();
     return veltarn::cli::run(veltarn::cli::parse(QApplication::arguments()), hasDisplay);
 }

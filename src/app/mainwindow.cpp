@@ -2,16 +2,17 @@
 
 #include "app/author.h"
 #include "app/fullscreen.h"
+#include "app/sharedpalettestyle.h"
 #include "app/titlefont.h"
 #include "harmonics/harmonic.h"
 #include "harmonics/harmonictrapeze.h"
 #include "harmonics/harmonictriangle.h"
+#include "lecture/windowkeys.h"
 #include "modulation/amplitudemodulatedsignal.h"
 #include "pulsetrain/periodicsignaldependences.h"
 #include "shape/signaldependence.h"
 
 #include <QPalette>
-#include <QPixmapCache>
 
 #include <cstdio>
 #include <cstdlib>
@@ -19,11 +20,7 @@
 MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 {
     veltarn::addTitleFontSubstitute();
-    // The style keeps pictures of buttons and sliders in the toolkit's pixmap cache under keys
-    // that include the palette, and every window opened brings palettes of its own. Over a
-    // lecture that opens windows hundreds of times the cache would keep growing (its table of
-    // keys is never trimmed), while drawing a button afresh costs next to nothing.
-    QPixmapCache::setCacheLimit(0);
+    veltarn::SharedPaletteStyle::install();
     ui.setupUi(this);
     setPalette(QPalette(QColor(200, 200, 255)));
     setAutoFillBackground(true);
@@ -42,16 +39,24 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
             &MainWindow::changeAmplitudeModulatedSignal);
     connect(ui.close, &QPushButton::clicked, this, &MainWindow::close);
     connect(ui.Author, &QPushButton::clicked, this, &MainWindow::changeAuthor);
+    // "Выход" is left out of the keys: no lecture ends by a stray Enter.
+    lecture::WindowKeys::attachToMenu(*this,
+                                      {ui.startHarmonicRectangle, ui.startPeriodicSpectres,
+                                       ui.startHarmonicTriangle, ui.startSignalDependence,
+                                       ui.startHarmonicTrapeze, ui.startAmplitudeModSignal},
+                                      {ui.Author});
 }
 
 // Every button opens a new, independent window in its initial state, full screen above the menu,
-// which stays open beneath. A closed window is never shown again, so it is destroyed at once
+// which stays open beneath, on the screen the menu is on now (the projector, when the lecturer
+// moved the menu there). A closed window is never shown again, so it is destroyed at once
 // instead of piling up over a long lecture.
 template <class Window> void MainWindow::openWindow()
 {
     auto *window = new Window;
     window->setAttribute(Qt::WA_DeleteOnClose);
-    veltarn::showFullScreen(*window);
+    lecture::WindowKeys::attach(*window);
+    veltarn::showFullScreen(*window, screen());
 }
 
 void MainWindow::changeWindowHarmonic()

@@ -26,7 +26,7 @@ public slots:
     void close();
 
 private:
-    template <class Window> static void openWindow();
+    template <class Window> void openWindow();
 
     Ui::MainWindow ui;
 };

@@ -52,8 +52,8 @@ void describe(QCommandLineParser &parser)
          QStringLiteral("N")},
         {QStringLiteral("export"),
          QStringLiteral("Ничего не показывая, записать демонстрацию (--demo) в файл и "
-                        "завершиться; формат по расширению: .png или .svg (всё окно). Можно "
-                        "повторять."),
+                        "завершиться; формат по расширению: .png или .svg (всё окно), .wav (звук "
+                        "окна). Можно повторять."),
          QStringLiteral("file")},
         {QStringLiteral("size"),
          QStringLiteral("Размер окна для --export в пикселях (по умолчанию 1920x1080)."),

@@ -54,6 +54,12 @@ void drawLines(QPainter &p, const PixelFrame &f, const LineSpectrum &spectrum)
                          pens().line, pens().dot);
 }
 
+PixelFrame frameOf(QSize size, const LineSpectrumLayout &layout)
+{
+    return PixelFrame::spectrum(size, axisColumn, layout.axisRow(size), layout.scaleX,
+                                layout.scaleY);
+}
+
 } // namespace
 
 LineSpectrum LineSpectrum::fromCoefficients(const std::vector<double> &coefficients,
@@ -73,16 +79,27 @@ int LineSpectrumLayout::axisRow(QSize size) const
 void drawLineSpectrum(QPainter &p, QSize size, const LineSpectrumLayout &layout,
                       const LineSpectrum &spectrum)
 {
-    const PixelFrame f =
-        PixelFrame::spectrum(size, axisColumn, layout.axisRow(size), layout.scaleX, layout.scaleY);
-    const int axisBottom = layout.axisEndsAtEvenHeight ? 2 * (size.height() / 2) : f.extentY;
+    drawLineSpectrumBackdrop(p, size, layout);
+    drawLineSpectrumLines(p, size, layout, spectrum);
+}
 
+void drawLineSpectrumBackdrop(QPainter &p, QSize size, const LineSpectrumLayout &layout)
+{
+    const PixelFrame f = frameOf(size, layout);
+    const int axisBottom = layout.axisEndsAtEvenHeight ? 2 * (size.height() / 2) : f.extentY;
     p.setPen(pens().axis);
     drawVerticalAxis(p, axisColumn, axisBottom);
     p.setPen(pens().grid);
     drawSpectrumGrid(p, f, layout.scaleX, layout.scaleY);
     p.setPen(pens().axis);
     drawHorizontalAxis(p, f.originY, f.extentX);
+}
+
+void drawLineSpectrumLines(QPainter &p, QSize size, const LineSpectrumLayout &layout,
+                           const LineSpectrum &spectrum)
+{
+    const PixelFrame f = frameOf(size, layout);
+    p.setPen(pens().axis);
     drawFirstHarmonicMark(p, f, layout, spectrum.frequencyStep);
     drawCaptions(p, f, layout);
     drawLines(p, f, spectrum);

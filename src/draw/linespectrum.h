@@ -45,5 +45,10 @@ struct LineSpectrumLayout {
 // Paints axes, grid, captions and every line of `spectrum` on a widget of the given size.
 void drawLineSpectrum(QPainter &p, QSize size, const LineSpectrumLayout &layout,
                       const LineSpectrum &spectrum);
+// The same picture in two steps: the axes and the grid, which only the size and layout move,
+// then the first harmonic's mark, the captions and the lines.
+void drawLineSpectrumBackdrop(QPainter &p, QSize size, const LineSpectrumLayout &layout);
+void drawLineSpectrumLines(QPainter &p, QSize size, const LineSpectrumLayout &layout,
+                           const LineSpectrum &spectrum);
 
 } // namespace draw

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace
 {
@@ -17,6 +18,8 @@ constexpr int mergePasses = 10;
 constexpr double settledDistance = 5e-5;
 // About one frame of the display.
 constexpr int frameInterval = 16;
+// Two steps per harmonic, and room for the extra presses a keyboard can give covered buttons.
+constexpr std::size_t historyDepth = 64;
 
 // The spacing Δ of the samples.
 double sampleStep(double omega)
@@ -82,6 +85,8 @@ void synthesisPlot::fitSamplesToWidth()
         targetSum->resize(wanted, 0.0);
     if (currentHarmonic)
         currentHarmonic->resize(wanted, 0.0);
+    if (retreatTarget)
+        fitCurve(*retreatTarget, retreatWeights);
     for (std::size_t i = had; i < wanted; ++i) {
         const double t = static_cast<double>(i) * step;
         sampleTimes[i] = t;
@@ -103,6 +108,7 @@ void synthesisPlot::addHarmonic()
 {
     if (harmonicNumber >= signal->harmonicCount)
         return;
+    remember(Step::Shown);
     currentHarmonic = termSamples(harmonicNumber);
     currentWeights.emplace(shownWeights.size(), 0.0);
     (*currentWeights)[static_cast<std::size_t>(harmonicNumber)] = 1.0;
@@ -114,6 +120,7 @@ void synthesisPlot::getSum()
 {
     if (harmonicNumber >= signal->harmonicCount)
         return;
+    remember(Step::Summed);
     std::vector<double> sum(sampleTimes.size(), 0.0);
     for (int k = 0; k <= harmonicNumber; ++k) {
         const std::vector<double> samples = termSamples(k);
@@ -144,10 +151,90 @@ void synthesisPlot::reper()
     std::fill(shownSum.begin(), shownSum.end(), 0.0);
     std::fill(shownWeights.begin(), shownWeights.end(), 0.0);
     merging = false;
+    history.clear();
+    retreatTarget.reset();
     frameTimer.stop();
     emit sumOfHarmonicChanged(0);
     announceSettled();
     update();
+}
+
+void synthesisPlot::fitCurve(std::vector<double> &samples, const std::vector<double> &weights) const
+{
+    const std::size_t had = samples.size();
+    samples.resize(sampleTimes.size());
+    for (std::size_t i = had; i < samples.size(); ++i)
+        samples[i] = combination(weights, sampleTimes[i]);
+}
+
+void synthesisPlot::remember(Step step)
+{
+    // A step taken while the sum still glides back lands that glide first, so the snapshot
+    // holds the picture the lecturer went back to.
+    landRetreat();
+    if (history.size() == historyDepth)
+        history.erase(history.begin());
+    history.push_back({step, currentHarmonic, currentWeights, shownSum, shownWeights, targetSum,
+                       targetWeights, harmonicNumber, merging});
+}
+
+void synthesisPlot::stepBack()
+{
+    if (history.empty())
+        return;
+    Snapshot last = std::move(history.back());
+    history.pop_back();
+    landRetreat();
+    const bool counted = last.harmonicNumber != harmonicNumber;
+    currentHarmonic = std::move(last.currentHarmonic);
+    currentWeights = std::move(last.currentWeights);
+    if (currentHarmonic && currentWeights)
+        fitCurve(*currentHarmonic, *currentWeights);
+    targetSum = std::move(last.targetSum);
+    targetWeights = std::move(last.targetWeights);
+    if (targetSum)
+        fitCurve(*targetSum, targetWeights);
+    fitCurve(last.shownSum, last.shownWeights);
+    harmonicNumber = last.harmonicNumber;
+    merging = last.merging;
+    if (last.step == Step::Summed && shownSum != last.shownSum) {
+        retreatTarget = std::move(last.shownSum);
+        retreatWeights = std::move(last.shownWeights);
+    } else {
+        shownSum = std::move(last.shownSum);
+        shownWeights = std::move(last.shownWeights);
+    }
+    if (counted)
+        emit sumOfHarmonicChanged(harmonicNumber);
+    update();
+    requestFrame();
+}
+
+void synthesisPlot::landRetreat()
+{
+    // Landing exactly on the earlier sum makes the picture the one the lecturer left.
+    if (!retreatTarget)
+        return;
+    shownSum = *std::exchange(retreatTarget, std::nullopt);
+    shownWeights = retreatWeights;
+}
+
+bool synthesisPlot::advanceRetreat()
+{
+    const std::vector<double> &target = *retreatTarget;
+    double gap = 0.0;
+    for (std::size_t i = 0; i < target.size(); ++i) {
+        for (int pass = 0; pass < mergePasses; ++pass)
+            shownSum[i] += (target[i] - shownSum[i]) / 10;
+        gap = std::max(gap, std::abs(target[i] - shownSum[i]));
+    }
+    for (int pass = 0; pass < mergePasses; ++pass)
+        for (std::size_t k = 0; k < shownWeights.size(); ++k)
+            shownWeights[k] += (retreatWeights[k] - shownWeights[k]) / 10;
+    if (gap > settledDistance)
+        return true;
+    landRetreat();
+    return false;
 }
 
 bool synthesisPlot::advanceMerge()
@@ -207,11 +294,16 @@ void synthesisPlot::paintEvent(QPaintEvent *)
     // first and the picture is drawn once. A plot painted at a new size before its resize event
     // arrived fits its samples here.
     fitSamplesToWidth();
-    const bool moving = merging && advanceMerge();
+    const bool merged = merging && advanceMerge();
+    const bool retreated = retreatTarget && advanceRetreat();
+    const bool moving = merged || retreated;
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
     const draw::PixelFrame f = frame();
-    drawBackground(p, f);
+    background.draw(p, *this, [&](QPainter &layer) {
+        layer.setRenderHint(QPainter::Antialiasing);
+        drawBackground(layer, f);
+    });
+    p.setRenderHint(QPainter::Antialiasing);
     drawCurves(p, f);
     if (moving) {
         requestFrame();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "draw/cachedlayer.h"
 #include "draw/pixelframe.h"
 #include "harmonics/synthesismodel.h"
 
@@ -36,6 +37,11 @@ public:
     bool isAnimating() const { return frameTimer.isActive(); }
     const std::vector<double> &displayedSum() const { return shownSum; }
     const std::optional<std::vector<double>> &displayedHarmonic() const { return currentHarmonic; }
+    int harmonicLimit() const { return signal->harmonicCount; }
+    // What stepBack() would undo: the harmonic last shown alone, the last merge into the sum,
+    // or nothing (at the start, and after "Репер").
+    enum class Step { None, Shown, Summed };
+    Step lastStep() const { return history.empty() ? Step::None : history.back().step; }
     // Time of sample i of every curve: i·Δ, Δ = ω/32.
     double sampleTime(int i) const { return sampleTimes.at(static_cast<std::size_t>(i)); }
     // Samples of every curve: enough for both ends to pass the plot's edges at its current width,
@@ -57,6 +63,9 @@ public slots:
     void addHarmonic();
     void reper();
     void getSum();
+    // Undoes the last addHarmonic() or getSum() that changed anything: a harmonic shown alone
+    // disappears; a merged harmonic leaves the partial sum, which glides back to where it was.
+    void stepBack();
 
 protected:
     synthesisPlot(std::unique_ptr<const synthesisModel> model, const Options &options,
@@ -96,6 +105,23 @@ protected:
     void glideWeights();
 
 private:
+    // The plot's state before a step, kept so that going back restores it exactly.
+    struct Snapshot {
+        Step step;
+        std::optional<std::vector<double>> currentHarmonic, currentWeights;
+        std::vector<double> shownSum, shownWeights;
+        std::optional<std::vector<double>> targetSum;
+        std::vector<double> targetWeights;
+        int harmonicNumber;
+        bool merging;
+    };
+    void remember(Step step);
+    // Samples kept from another width: cut, or extended from the curve's weights.
+    void fitCurve(std::vector<double> &samples, const std::vector<double> &weights) const;
+    // The glide of a step back: only the red sum moves, and lands exactly where it was.
+    bool advanceRetreat();
+    void landRetreat();
+
     std::vector<double> termSamples(int k) const;
     // The weighted sum of the terms at time t.
     double combination(const std::vector<double> &weights, double t) const;
@@ -119,4 +145,9 @@ private:
     std::optional<std::vector<double>> currentWeights;
     std::vector<double> targetWeights;
     QTimer frameTimer;
+    // Grid, axes, captions, ticks and the ideal signal: only the curves move.
+    draw::CachedLayer background;
+    std::vector<Snapshot> history;
+    std::optional<std::vector<double>> retreatTarget;
+    std::vector<double> retreatWeights;
 };

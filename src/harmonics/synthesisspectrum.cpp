@@ -36,6 +36,13 @@ void synthesisSpectrum::moveSpec()
     update();
 }
 
+void synthesisSpectrum::withdrawSpec()
+{
+    if (shownHarmonics > 0)
+        --shownHarmonics;
+    update();
+}
+
 void synthesisSpectrum::reper()
 {
     shownHarmonics = 0;
@@ -47,12 +54,14 @@ void synthesisSpectrum::paintEvent(QPaintEvent *)
     QPainter p(this);
     const int row = axisRow == AxisRow::BelowMiddle ? height() / 2 + 50 : 4 * height() / 5;
     const draw::PixelFrame f = draw::PixelFrame::spectrum(size(), axisColumn, row, scaleX, scaleY);
-    p.setPen(synthesisPens::get().grid);
-    draw::drawSpectrumGrid(p, f, scaleX, scaleY);
-    p.setPen(synthesisPens::get().axis);
-    draw::drawVerticalAxis(p, axisColumn, f.extentY);
-    draw::drawHorizontalAxis(p, f.originY, f.extentX);
-    drawCaptions(p, f);
+    backdrop.draw(p, *this, [&](QPainter &layer) {
+        layer.setPen(synthesisPens::get().grid);
+        draw::drawSpectrumGrid(layer, f, scaleX, scaleY);
+        layer.setPen(synthesisPens::get().axis);
+        draw::drawVerticalAxis(layer, axisColumn, f.extentY);
+        draw::drawHorizontalAxis(layer, f.originY, f.extentX);
+        drawCaptions(layer, f);
+    });
     drawLines(p, f);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "draw/cachedlayer.h"
 #include "draw/pixelframe.h"
 #include "harmonics/synthesismodel.h"
 
@@ -25,6 +26,8 @@ public:
 
 public slots:
     void moveSpec();
+    // Takes back one moveSpec(): the last highlighted line turns black again.
+    void withdrawSpec();
     void reper();
 
 protected:
@@ -46,4 +49,6 @@ private:
     const std::vector<double> frequencies;
     const AxisRow axisRow;
     int shownHarmonics = 0;
+    // Grid, axes and captions: only the highlighting of the lines changes.
+    draw::CachedLayer backdrop;
 };

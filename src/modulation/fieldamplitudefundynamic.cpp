@@ -68,5 +68,8 @@ void fieldAmplitudeFunDynamic::reperomegaM()
 void fieldAmplitudeFunDynamic::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    modulationplot::paintSignal(p, size(), model, tr("Сигнал"));
+    backdrop.draw(p, *this, [&](QPainter &layer) {
+        modulationplot::paintSignalBackdrop(layer, size(), tr("Сигнал"));
+    });
+    modulationplot::paintSignalCurve(p, size(), model);
 }

@@ -2,6 +2,8 @@
 
 #include "modulation/modulatedsignal.h"
 
+#include "draw/cachedlayer.h"
+
 #include <QWidget>
 
 // The live signal plot. Takes the three slider positions, keeps its model at position/100 and
@@ -45,4 +47,5 @@ private:
     void storeAndAnnounce(int position, Setter set, Announcement whole, Announcement hundredths);
 
     modulatedSignal model;
+    draw::CachedLayer backdrop;
 };

@@ -12,5 +12,7 @@ fieldAmplitudeFunReper::fieldAmplitudeFunReper(QWidget *parent) : QWidget(parent
 void fieldAmplitudeFunReper::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    modulationplot::paintSignal(p, size(), model, tr("Реперный сигнал"));
+    picture.draw(p, *this, [&](QPainter &layer) {
+        modulationplot::paintSignal(layer, size(), model, tr("Реперный сигнал"));
+    });
 }

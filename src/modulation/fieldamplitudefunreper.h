@@ -2,6 +2,8 @@
 
 #include "modulation/modulatedsignal.h"
 
+#include "draw/cachedlayer.h"
+
 #include <QWidget>
 
 // The signal at the reference parameters, for good.
@@ -17,4 +19,5 @@ protected:
 
 private:
     modulatedSignal model;
+    draw::CachedLayer picture;
 };

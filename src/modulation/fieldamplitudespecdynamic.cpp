@@ -50,6 +50,8 @@ void fieldAmplitudeSpecDynamic::paintEvent(QPaintEvent *)
     model.computeLines();
     QPainter p(this);
     const modulationplot::SpectrumLayout layout(size(), model);
-    modulationplot::drawSpectrumBackdrop(p, layout, tr("Спектр"));
+    backdrop.draw(p, *this, [&](QPainter &layer) {
+        modulationplot::drawSpectrumBackdrop(layer, layout, tr("Спектр"));
+    });
     modulationplot::drawSpectrumLines(p, layout, model);
 }

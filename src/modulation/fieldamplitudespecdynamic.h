@@ -2,6 +2,8 @@
 
 #include "modulation/modulatedsignal.h"
 
+#include "draw/cachedlayer.h"
+
 #include <QWidget>
 
 // The live spectrum plot. Each parameter arrives as its integer part, which replaces the value,
@@ -28,4 +30,5 @@ protected:
 
 private:
     modulatedSignal model;
+    draw::CachedLayer backdrop;
 };

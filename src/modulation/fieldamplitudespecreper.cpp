@@ -43,10 +43,12 @@ void fieldAmplitudeSpecReper::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     const SpectrumLayout layout(size(), model);
-    modulationplot::drawSpectrumBackdrop(p, layout, tr("Реперный спектр"));
-    drawAmplitudeLabels(p, layout);
-    drawFrequencyLabels(p, layout);
-    modulationplot::drawSpectrumLines(p, layout, model);
+    picture.draw(p, *this, [&](QPainter &layer) {
+        modulationplot::drawSpectrumBackdrop(layer, layout, tr("Реперный спектр"));
+        drawAmplitudeLabels(layer, layout);
+        drawFrequencyLabels(layer, layout);
+        modulationplot::drawSpectrumLines(layer, layout, model);
+    });
 }
 
 void fieldAmplitudeSpecReper::drawAmplitudeLabels(QPainter &p, const SpectrumLayout &l) const

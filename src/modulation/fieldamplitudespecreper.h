@@ -2,6 +2,8 @@
 
 #include "modulation/modulatedsignal.h"
 
+#include "draw/cachedlayer.h"
+
 #include <QWidget>
 
 class QPainter;
@@ -27,4 +29,5 @@ private:
     void drawFrequencyLabels(QPainter &p, const modulationplot::SpectrumLayout &l) const;
 
     modulatedSignal model;
+    draw::CachedLayer picture;
 };

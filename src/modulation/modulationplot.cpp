@@ -28,6 +28,12 @@ void drawCurve(QPainter &p, const draw::PixelFrame &f, const modulatedSignal &s)
     }
 }
 
+draw::PixelFrame signalFrame(QSize size)
+{
+    return draw::PixelFrame::spectrum(size, leftMargin, size.height() / 2, signalScaleX,
+                                      signalScaleY);
+}
+
 } // namespace
 
 const Pens &pens()
@@ -50,16 +56,27 @@ void setBackground(QWidget &w, const QColor &colour)
 
 void paintSignal(QPainter &p, QSize size, const modulatedSignal &s, const QString &caption)
 {
+    paintSignalBackdrop(p, size, caption);
+    paintSignalCurve(p, size, s);
+}
+
+void paintSignalBackdrop(QPainter &p, QSize size, const QString &caption)
+{
     const int mid = size.height() / 2;
-    const auto f = draw::PixelFrame::spectrum(size, leftMargin, mid, signalScaleX, signalScaleY);
+    const auto f = signalFrame(size);
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setPen(pens().gridPen);
     draw::drawSpectrumGrid(p, f, signalScaleX, signalScaleY);
     p.setPen(pens().axisPen);
     draw::drawHorizontalAxis(p, mid, size.width());
     draw::drawCaption(p, 10, 20, caption);
+}
+
+void paintSignalCurve(QPainter &p, QSize size, const modulatedSignal &s)
+{
+    p.setRenderHint(QPainter::Antialiasing, true);
     p.setPen(pens().curvePen);
-    drawCurve(p, f, s);
+    drawCurve(p, signalFrame(size), s);
 }
 
 SpectrumLayout::SpectrumLayout(QSize size, const modulatedSignal &s)

@@ -48,6 +48,9 @@ void setBackground(QWidget &w, const QColor &colour);
 // Grid, time axis, caption at (10, 20) and 30 time units of the curve, positive values below
 // the axis.
 void paintSignal(QPainter &p, QSize size, const modulatedSignal &s, const QString &caption);
+// The same in two steps: grid, axis and caption, which only the size moves, then the curve.
+void paintSignalBackdrop(QPainter &p, QSize size, const QString &caption);
+void paintSignalCurve(QPainter &p, QSize size, const modulatedSignal &s);
 
 // Where a spectrum puts its frequency axis and its three lines.
 struct SpectrumLayout {

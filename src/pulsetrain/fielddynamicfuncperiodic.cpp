@@ -54,6 +54,7 @@ void fieldDynamicFuncPeriodic::reperLength()
 void fieldDynamicFuncPeriodic::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    paintPulseTrain(p, draw::PixelFrame::centred(size(), signalScaleX, signalScaleY), tr("Сигнал"),
-                    length, period);
+    const auto f = draw::PixelFrame::centred(size(), signalScaleX, signalScaleY);
+    grid.draw(p, *this, [&](QPainter &layer) { paintPulseTrainGrid(layer, f); });
+    paintPulseTrainSignal(p, f, tr("Сигнал"), length, period);
 }

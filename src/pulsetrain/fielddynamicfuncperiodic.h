@@ -1,5 +1,7 @@
 #pragma once
 
+#include "draw/cachedlayer.h"
+
 #include <QWidget>
 
 // The live pulse train. It holds T and τ, keeps 1 ≤ τ ≤ T, and announces the value it holds
@@ -30,4 +32,5 @@ protected:
 private:
     double length = 3.0;
     double period = 14.0;
+    draw::CachedLayer grid;
 };

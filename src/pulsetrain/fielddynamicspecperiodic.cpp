@@ -47,5 +47,7 @@ void fieldDynamicSpecPeriodic::paintEvent(QPaintEvent *)
     QPainter p(this);
     draw::LineSpectrumLayout layout;
     layout.title = tr("Спектр");
-    draw::drawLineSpectrum(p, size(), layout, spectrum);
+    backdrop.draw(p, *this,
+                  [&](QPainter &layer) { draw::drawLineSpectrumBackdrop(layer, size(), layout); });
+    draw::drawLineSpectrumLines(p, size(), layout, spectrum);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "draw/cachedlayer.h"
 #include "draw/linespectrum.h"
 
 #include <QWidget>
@@ -30,4 +31,5 @@ private:
     draw::LineSpectrum spectrum;
     double length = 3.0;
     double period = 14.0;
+    draw::CachedLayer backdrop;
 };

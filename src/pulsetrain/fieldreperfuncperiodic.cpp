@@ -17,6 +17,8 @@ void fieldReperFuncPeriodic::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     const int axisRow = 3 * height() / 4;
-    paintPulseTrain(p, draw::PixelFrame::withAxisRow(size(), axisRow, signalScaleX, signalScaleY),
-                    tr("Реперный сигнал"), referenceLength, referencePeriod);
+    const auto f = draw::PixelFrame::withAxisRow(size(), axisRow, signalScaleX, signalScaleY);
+    picture.draw(p, *this, [&](QPainter &layer) {
+        paintPulseTrain(layer, f, tr("Реперный сигнал"), referenceLength, referencePeriod);
+    });
 }

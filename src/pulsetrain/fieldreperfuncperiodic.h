@@ -1,5 +1,7 @@
 #pragma once
 
+#include "draw/cachedlayer.h"
+
 #include <QWidget>
 
 // The reference pulse train (T = 14, τ = 3). Its time axis lies at three quarters of the height,
@@ -13,4 +15,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    draw::CachedLayer picture;
 };

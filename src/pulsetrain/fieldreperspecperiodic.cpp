@@ -23,5 +23,6 @@ void fieldReperSpecPeriodic::paintEvent(QPaintEvent *)
     layout.axisRowNumerator = 3;
     layout.axisRowDenominator = 4;
     layout.title = tr("Реперный спектр");
-    draw::drawLineSpectrum(p, size(), layout, spectrum);
+    picture.draw(p, *this,
+                 [&](QPainter &layer) { draw::drawLineSpectrum(layer, size(), layout, spectrum); });
 }

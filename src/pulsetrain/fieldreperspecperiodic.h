@@ -1,5 +1,6 @@
 #pragma once
 
+#include "draw/cachedlayer.h"
 #include "draw/linespectrum.h"
 
 #include <QWidget>
@@ -17,4 +18,5 @@ protected:
 
 private:
     draw::LineSpectrum spectrum;
+    draw::CachedLayer picture;
 };

@@ -54,10 +54,20 @@ void drawPulses(QPainter &p, const draw::PixelFrame &f, const pulseTrainSignal &
 void paintPulseTrain(QPainter &p, const draw::PixelFrame &f, const QString &title, double length,
                      double period)
 {
+    paintPulseTrainGrid(p, f);
+    paintPulseTrainSignal(p, f, title, length, period);
+}
+
+void paintPulseTrainGrid(QPainter &p, const draw::PixelFrame &f)
+{
+    draw::drawSignalGridAndAxes(p, f, pens().grid, pens().axis);
+}
+
+void paintPulseTrainSignal(QPainter &p, const draw::PixelFrame &f, const QString &title,
+                           double length, double period)
+{
     pulseTrainSignal train;
     train.setParameters(length, period);
-
-    draw::drawSignalGridAndAxes(p, f, pens().grid, pens().axis);
     p.setPen(pens().text);
     draw::drawSignalCaptions(p, f, period, title);
     p.setPen(pens().signal);

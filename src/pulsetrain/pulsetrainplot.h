@@ -18,5 +18,10 @@ constexpr int signalScaleY = 15;
 // beyond the widget). At length = period the edges vanish and the train is a constant level.
 void paintPulseTrain(QPainter &p, const draw::PixelFrame &f, const QString &title, double length,
                      double period);
+// The same picture in two steps: the grid and the axes, which only the size moves, then the
+// captions and the pulses.
+void paintPulseTrainGrid(QPainter &p, const draw::PixelFrame &f);
+void paintPulseTrainSignal(QPainter &p, const draw::PixelFrame &f, const QString &title,
+                           double length, double period);
 
 } // namespace pulsetrain

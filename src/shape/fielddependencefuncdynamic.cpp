@@ -86,8 +86,12 @@ bool fieldDependenceFuncDynamic::lower(double &value, int ceiling, Announcement 
 void fieldDependenceFuncDynamic::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
     const auto f = draw::PixelFrame::centred(size(), signalScaleX, signalScaleY);
-    drawSignalBackdrop(p, f, signal, tr("Сигнал"), signalPens().text);
+    grid.draw(p, *this, [&](QPainter &layer) {
+        layer.setRenderHint(QPainter::Antialiasing);
+        drawSignalGrid(layer, f);
+    });
+    p.setRenderHint(QPainter::Antialiasing);
+    drawSignalCaptions(p, f, signal, tr("Сигнал"), signalPens().text);
     drawTrapezoidTrain(p, f, signal);
 }

@@ -2,6 +2,8 @@
 
 #include "shape/dependencesignal.h"
 
+#include "draw/cachedlayer.h"
+
 #include <QWidget>
 
 // The live trapezoid train. It keeps τ2 ≤ τ1 ≤ T with τ1 and τ2 not both 0, and announces the
@@ -40,4 +42,5 @@ private:
     bool lower(double &value, int ceiling, Announcement announce);
 
     dependenceSignal signal;
+    draw::CachedLayer grid;
 };

@@ -52,10 +52,12 @@ void fieldDependenceFuncReper::drawDimensionMarks(QPainter &p, const draw::Pixel
 void fieldDependenceFuncReper::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
     const auto f =
         draw::PixelFrame::withAxisRow(size(), 3 * height() / 4, signalScaleX, signalScaleY);
-    drawSignalBackdrop(p, f, signal, tr("Реперный сигнал"), signalPens().referenceText);
-    drawDimensionMarks(p, f);
-    drawTrapezoidTrain(p, f, signal);
+    picture.draw(p, *this, [&](QPainter &layer) {
+        layer.setRenderHint(QPainter::Antialiasing);
+        drawSignalBackdrop(layer, f, signal, tr("Реперный сигнал"), signalPens().referenceText);
+        drawDimensionMarks(layer, f);
+        drawTrapezoidTrain(layer, f, signal);
+    });
 }

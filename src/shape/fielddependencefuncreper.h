@@ -1,5 +1,6 @@
 #pragma once
 
+#include "draw/cachedlayer.h"
 #include "draw/pixelframe.h"
 #include "shape/dependencesignal.h"
 
@@ -21,4 +22,5 @@ private:
     void drawDimensionMarks(QPainter &p, const draw::PixelFrame &f) const;
 
     dependenceSignal signal;
+    draw::CachedLayer picture;
 };

@@ -39,5 +39,8 @@ void fieldDependenceSpecDynamic::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     refresh();
-    draw::drawLineSpectrum(p, size(), shape::liveSpectrumLayout(tr("Спектр")), spectrum);
+    const draw::LineSpectrumLayout layout = shape::liveSpectrumLayout(tr("Спектр"));
+    backdrop.draw(p, *this,
+                  [&](QPainter &layer) { draw::drawLineSpectrumBackdrop(layer, size(), layout); });
+    draw::drawLineSpectrumLines(p, size(), layout, spectrum);
 }

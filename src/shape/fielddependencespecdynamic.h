@@ -1,5 +1,6 @@
 #pragma once
 
+#include "draw/cachedlayer.h"
 #include "draw/linespectrum.h"
 #include "shape/dependencesignal.h"
 
@@ -29,4 +30,5 @@ private:
 
     dependenceSignal signal;
     draw::LineSpectrum spectrum;
+    draw::CachedLayer backdrop;
 };

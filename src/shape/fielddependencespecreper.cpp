@@ -20,5 +20,6 @@ void fieldDependenceSpecReper::paintEvent(QPaintEvent *)
     layout.axisRowDenominator = 4;
     // The vertical axis ends at the even height while the grid still runs to twice the axis row.
     layout.axisEndsAtEvenHeight = true;
-    draw::drawLineSpectrum(p, size(), layout, spectrum);
+    picture.draw(p, *this,
+                 [&](QPainter &layer) { draw::drawLineSpectrum(layer, size(), layout, spectrum); });
 }

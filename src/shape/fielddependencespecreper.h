@@ -1,5 +1,6 @@
 #pragma once
 
+#include "draw/cachedlayer.h"
 #include "draw/linespectrum.h"
 #include "shape/dependencesignal.h"
 
@@ -19,4 +20,5 @@ protected:
 private:
     dependenceSignal signal;
     draw::LineSpectrum spectrum;
+    draw::CachedLayer picture;
 };

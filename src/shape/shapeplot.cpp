@@ -34,7 +34,18 @@ draw::LineSpectrumLayout liveSpectrumLayout(const QString &title)
 void drawSignalBackdrop(QPainter &p, const draw::PixelFrame &f, const dependenceSignal &s,
                         const QString &title, const QPen &textPen)
 {
+    drawSignalGrid(p, f);
+    drawSignalCaptions(p, f, s, title, textPen);
+}
+
+void drawSignalGrid(QPainter &p, const draw::PixelFrame &f)
+{
     draw::drawSignalGridAndAxes(p, f, signalPens().grid, signalPens().thinAxis);
+}
+
+void drawSignalCaptions(QPainter &p, const draw::PixelFrame &f, const dependenceSignal &s,
+                        const QString &title, const QPen &textPen)
+{
     p.setPen(textPen);
     draw::drawSignalCaptions(p, f, s.period, title);
 }

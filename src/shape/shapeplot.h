@@ -29,6 +29,10 @@ const SignalPens &signalPens();
 // Grid, thin axes, and the captions drawn in `textPen`.
 void drawSignalBackdrop(QPainter &p, const draw::PixelFrame &f, const dependenceSignal &s,
                         const QString &title, const QPen &textPen);
+// The same in two steps: what only the size moves, then what the period moves.
+void drawSignalGrid(QPainter &p, const draw::PixelFrame &f);
+void drawSignalCaptions(QPainter &p, const draw::PixelFrame &f, const dependenceSignal &s,
+                        const QString &title, const QPen &textPen);
 
 // The trapezoid train, 200 periods either side of t = 0 (the painter clips what lies beyond the
 // widget). When τ1 = τ2 = T the pulses close up into one level line across the plot.

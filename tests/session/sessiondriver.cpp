@@ -41,6 +41,8 @@ QString SessionDriver::step()
     if (windows.size() > 2) {
         windows[pick(int(windows.size()))]->close();
         done = QStringLiteral("close a window");
+    } else if ((windows.isEmpty() || pick(40) == 0) && pick(4) == 0) {
+        touched = openByDigit(done);
     } else if (windows.isEmpty() || pick(40) == 0) {
         const char *button = session::menuButtons()[pick(int(session::menuButtons().size()))];
         touched = session::openFromMenu(menu, button);
@@ -56,7 +58,7 @@ QString SessionDriver::step()
 
 QString SessionDriver::actOn(QWidget *window)
 {
-    switch (pick(13)) {
+    switch (pick(15)) {
     case 0:
     case 1:
     case 2:
@@ -74,6 +76,9 @@ QString SessionDriver::actOn(QWidget *window)
         return resize(window);
     case 11:
         return toggleSound(window);
+    case 12:
+    case 13:
+        return pressKey(window);
     default: {
         const int ms = 1 + pick(17);
         QTest::qWait(ms);
@@ -143,6 +148,55 @@ QString SessionDriver::moveSlider(QWidget *window)
     const Qt::Key key = keys[std::size_t(pick(int(keys.size())))];
     QTest::keyClick(s, key);
     return QStringLiteral("%1 key %2").arg(s->objectName()).arg(int(key), 0, 16);
+}
+
+QString SessionDriver::pressKey(QWidget *window)
+{
+    // The remote's keys, the letters of both layouts with their text, and the other lecture keys.
+    static const std::array<std::pair<int, const char *>, 17> keys = {{
+        {Qt::Key_PageDown, ""},
+        {Qt::Key_PageUp, ""},
+        {Qt::Key_Right, ""},
+        {Qt::Key_Left, ""},
+        {Qt::Key_Home, ""},
+        {Qt::Key_End, ""},
+        {Qt::Key_Up, ""},
+        {Qt::Key_Down, ""},
+        {Qt::Key_F5, ""},
+        {Qt::Key_F11, ""},
+        {Qt::Key_F1, ""},
+        {Qt::Key_B, "b"},
+        {Qt::Key_Period, "."},
+        {0x0418, "и"},
+        {0x042E, "ю"},
+        {Qt::Key_Escape, ""},
+        {Qt::Key_Space, " "},
+    }};
+    const auto &[key, text] = keys[std::size_t(pick(int(keys.size())))];
+    // Esc goes back to the menu: as rare as a click on "Главное меню".
+    if (key == Qt::Key_Escape && pick(8) != 0)
+        return QStringLiteral("no Esc");
+    const Qt::KeyboardModifiers modifiers =
+        key == Qt::Key_F5 && pick(2) == 0 ? Qt::ShiftModifier : Qt::NoModifier;
+    QWidget *focus = window->focusWidget() ? window->focusWidget() : window;
+    QTest::sendKeyEvent(QTest::Click, focus, Qt::Key(key), QString::fromUtf8(text), modifiers);
+    return QStringLiteral("key %1 on %2").arg(key, 0, 16).arg(focus->objectName());
+}
+
+QWidget *SessionDriver::openByDigit(QString &done)
+{
+    const int digit = pick(6);
+    const QList<QWidget *> before = QApplication::topLevelWidgets();
+    QTest::keyClick(menu.focusWidget() ? menu.focusWidget() : &menu, Qt::Key(Qt::Key_1 + digit));
+    done = QStringLiteral("key %1 on the menu").arg(digit + 1);
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (!before.contains(w)) {
+            // Held explicitly, as openFromMenu does.
+            w->setMinimumSize(w->minimumSize());
+            return w;
+        }
+    }
+    return nullptr;
 }
 
 QString SessionDriver::resize(QWidget *window)

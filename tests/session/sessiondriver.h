@@ -2,8 +2,9 @@
 
 // Drives the application the way a lecturer can: buttons clicked where they are visible, focus
 // moved with Tab and activated with Space (covered buttons included), sliders dragged or moved by
-// every key a slider takes, windows and single plots resized to anything, windows opened from
-// the main menu and closed again. One seeded generator makes every choice, so a failing session
+// every key a slider takes, the presenter remote's and the lecture keys pressed wherever the focus
+// is, windows and single plots resized to anything, windows opened from the main menu (by click
+// or digit key) and closed again. One seeded generator makes every choice, so a failing session
 // can be replayed.
 
 #include "windows.h"
@@ -33,6 +34,8 @@ private:
     QString click(QWidget *window);
     QString tabAndSpace(QWidget *window);
     QString moveSlider(QWidget *window);
+    QString pressKey(QWidget *window);
+    QWidget *openByDigit(QString &done);
     QString resize(QWidget *window);
     QString toggleSound(QWidget *window);
     int pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(random); }

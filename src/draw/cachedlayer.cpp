@@ -1,0 +1,70 @@
+#include "draw/cachedlayer.h"
+
+#include <QPaintEngine>
+#include <QPainter>
+#include <QWidget>
+
+#include <cmath>
+
+namespace draw
+{
+
+namespace
+{
+
+bool isWhole(double v)
+{
+    return v == std::round(v);
+}
+
+// A copy is exact only when the layer's pixels land on whole device pixels at the scale they
+// were drawn at; any other painter (a rotated or fractionally placed rendering) gets the layer
+// drawn directly.
+bool copiesExactly(const QTransform &t)
+{
+    return t.type() <= QTransform::TxScale && t.m11() == t.m22() && t.m11() > 0 &&
+           isWhole(t.dx()) && isWhole(t.dy()) && isWhole(t.m11());
+}
+
+} // namespace
+
+void CachedLayer::draw(QPainter &p, const QWidget &w, const Painting &paint)
+{
+    const QTransform t = p.deviceTransform();
+    // A figure exported as vectors keeps its lines and text as such, never a picture of them;
+    // a widget without a ground of its own shows what lies beneath, which the layer cannot hold.
+    const bool raster = p.paintEngine() && p.paintEngine()->type() == QPaintEngine::Raster;
+    if (!raster || !w.autoFillBackground() || !copiesExactly(t)) {
+        paint(p);
+        return;
+    }
+    const int scale = static_cast<int>(t.m11());
+    const QColor groundNow = w.palette().color(w.backgroundRole());
+    if (image.isNull() || size != w.size() || image.devicePixelRatio() != scale ||
+        font != w.font() || ground != groundNow) {
+        size = w.size();
+        font = w.font();
+        ground = groundNow;
+        // The ground is opaque, so the layer needs no alpha channel, and without one its copy
+        // is a plain copy of rows rather than a blend.
+        image = QImage(size * scale, QImage::Format_RGB32);
+        image.setDevicePixelRatio(scale);
+        image.fill(ground);
+        QPainter layer(&image);
+        // The layer's steps expect the painter a widget's paint handler begins with.
+        layer.setPen(w.palette().color(w.foregroundRole()));
+        layer.setFont(w.font());
+        layer.setLayoutDirection(w.layoutDirection());
+        paint(layer);
+    }
+    // Taken back to device pixels, the copy is a translation the painter blits row by row
+    // instead of a scaling it samples.
+    p.save();
+    p.setRenderHints(p.renderHints(), false);
+    p.scale(1.0 / scale, 1.0 / scale);
+    const QRectF pixels(image.rect());
+    p.drawImage(pixels, image, pixels);
+    p.restore();
+}
+
+} // namespace draw

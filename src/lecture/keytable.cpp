@@ -1,0 +1,153 @@
+#include "lecture/keytable.h"
+
+#include "figures/figures.h"
+#include "lecture/windowkeys.h"
+#include "sound/soundcontroller.h"
+
+#include <QKeySequence>
+
+namespace lecture
+{
+namespace
+{
+
+// What the Russian layout gives on the keys of the Latin B and the full stop.
+constexpr auto cyrillicI = Qt::Key(0x0418);
+constexpr auto cyrillicYu = Qt::Key(0x042E);
+// ... and on the keys of S and C, which the layout also gives with Ctrl held.
+constexpr auto cyrillicYeru = Qt::Key(0x042B);
+constexpr auto cyrillicEs = Qt::Key(0x0421);
+
+// The sound of the window, where it has one.
+void withSound(WindowKeys &w, void (sound::Controller::*act)())
+{
+    if (sound::Controller *c = sound::controllerOf(&w.window()))
+        (c->*act)();
+}
+
+std::vector<KeyRow> buildTable()
+{
+    using W = WindowKeys;
+    return {
+        {{Qt::Key_PageDown, Qt::Key_Right},
+         QStringLiteral("следующий шаг: «Добавить гармонику» или «Просуммировать»"),
+         Synthesis,
+         [](W &w, Qt::Key) { w.nextStep(); }},
+        {{Qt::Key_PageUp, Qt::Key_Left},
+         QStringLiteral("шаг назад"),
+         Synthesis,
+         [](W &w, Qt::Key) { w.previousStep(); }},
+        {{Qt::Key_Home},
+         QStringLiteral("«Репер»: начать сначала"),
+         Synthesis,
+         [](W &w, Qt::Key) { w.startOver(); }},
+        {{Qt::Key_F5, Qt::SHIFT | Qt::Key_F5},
+         QStringLiteral("шаги сами, каждые полторы секунды; любая клавиша останавливает"),
+         Synthesis,
+         [](W &w, Qt::Key) { w.toggleAutoStep(); }},
+        {{Qt::Key_PageDown, Qt::Key_Right},
+         QStringLiteral("выбранный движок вперёд на крупный шаг"),
+         Parameters,
+         [](W &w, Qt::Key) { w.moveSlider(QAbstractSlider::SliderPageStepAdd); }},
+        {{Qt::Key_PageUp, Qt::Key_Left},
+         QStringLiteral("выбранный движок назад на крупный шаг"),
+         Parameters,
+         [](W &w, Qt::Key) { w.moveSlider(QAbstractSlider::SliderPageStepSub); }},
+        {{Qt::Key_Up},
+         QStringLiteral("выбранный движок на шаг вперёд"),
+         Parameters,
+         [](W &w, Qt::Key) { w.moveSlider(QAbstractSlider::SliderSingleStepAdd); }},
+        {{Qt::Key_Down},
+         QStringLiteral("выбранный движок на шаг назад"),
+         Parameters,
+         [](W &w, Qt::Key) { w.moveSlider(QAbstractSlider::SliderSingleStepSub); }},
+        {{Qt::Key_Home},
+         QStringLiteral("выбранный движок в начало"),
+         Parameters,
+         [](W &w, Qt::Key) { w.moveSlider(QAbstractSlider::SliderToMinimum); }},
+        {{Qt::Key_End},
+         QStringLiteral("выбранный движок в конец"),
+         Parameters,
+         [](W &w, Qt::Key) { w.moveSlider(QAbstractSlider::SliderToMaximum); }},
+        {{Qt::Key_Tab, Qt::Key_Backtab},
+         QStringLiteral("выбрать другой движок или кнопку"),
+         Parameters,
+         {}},
+        {{Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5, Qt::Key_6},
+         QStringLiteral("открыть демонстрацию с этим номером"),
+         Menu,
+         [](W &w, Qt::Key key) { w.openDemonstration(key - Qt::Key_1); }},
+        {{Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right},
+         QStringLiteral("перейти к соседней кнопке"),
+         Menu,
+         [](W &w, Qt::Key key) { w.moveMenuFocus(key); }},
+        {{Qt::Key_Return, Qt::Key_Enter},
+         QStringLiteral("открыть выбранную демонстрацию"),
+         Menu,
+         [](W &w, Qt::Key) { w.openFocused(); }},
+        {{Qt::Key_Escape},
+         QStringLiteral("«Главное меню»"),
+         Demonstrations,
+         [](W &w, Qt::Key) { w.backToMenu(); }},
+        {{Qt::Key_S, cyrillicYeru},
+         QStringLiteral("звук: включить или выключить"),
+         Synthesis | Parameters,
+         [](W &w, Qt::Key) { withSound(w, &sound::Controller::toggle); }},
+        {{Qt::CTRL | Qt::SHIFT | Qt::Key_S, Qt::CTRL | Qt::SHIFT | cyrillicYeru},
+         QStringLiteral("сохранить три секунды звука в папку музыки"),
+         Synthesis | Parameters,
+         [](W &w, Qt::Key) { withSound(w, &sound::Controller::saveClip); }},
+        {{Qt::CTRL | Qt::Key_S, Qt::CTRL | cyrillicYeru},
+         QStringLiteral("сохранить рисунок окна (PNG и SVG) в папку изображений"),
+         Synthesis | Parameters,
+         [](W &w, Qt::Key) { w.capturePicture(veltarn::figures::savePicture); }},
+        {{Qt::CTRL | Qt::Key_C, Qt::CTRL | cyrillicEs},
+         QStringLiteral("скопировать рисунок окна"),
+         Synthesis | Parameters,
+         [](W &w, Qt::Key) { w.capturePicture(veltarn::figures::copyPicture); }},
+        {{Qt::Key_F11},
+         QStringLiteral("во весь экран или в окне"),
+         Everywhere,
+         [](W &w, Qt::Key) { w.toggleFullScreen(); }},
+        {{Qt::Key_B, Qt::Key_Period, cyrillicI, cyrillicYu},
+         QStringLiteral("чёрный экран до следующей клавиши"),
+         Everywhere,
+         [](W &w, Qt::Key) { w.blackOut(); }},
+        {{Qt::Key_F1},
+         QStringLiteral("эта подсказка, до следующей клавиши"),
+         Everywhere,
+         [](W &w, Qt::Key) { w.showHelp(); }},
+    };
+}
+
+} // namespace
+
+const std::vector<KeyRow> &keyTable()
+{
+    static const std::vector<KeyRow> table = buildTable();
+    return table;
+}
+
+QString keyName(QKeyCombination key)
+{
+    switch (key.toCombined()) {
+    case Qt::Key_Left:
+        return QStringLiteral("←");
+    case Qt::Key_Right:
+        return QStringLiteral("→");
+    case Qt::Key_Up:
+        return QStringLiteral("↑");
+    case Qt::Key_Down:
+        return QStringLiteral("↓");
+    case Qt::Key_PageUp:
+        return QStringLiteral("PageUp");
+    case Qt::Key_PageDown:
+        return QStringLiteral("PageDown");
+    case Qt::Key_Backtab:
+        return QStringLiteral("Shift+Tab");
+    default:
+        return QKeySequence(key).toString(QKeySequence::PortableText);
+    }
+}
+
+} // namespace lecture

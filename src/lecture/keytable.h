@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QKeyCombination>
+#include <QList>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+namespace lecture
+{
+
+class WindowKeys;
+
+// The kinds of window a key can act in.
+enum Window : unsigned {
+    Menu = 1,
+    Synthesis = 2,
+    Parameters = 4,
+    Credits = 8,
+    Demonstrations = Synthesis | Parameters | Credits,
+    Everywhere = Menu | Demonstrations,
+};
+
+// One row of the key table: the keys (each layout's code where a letter differs), what the help
+// overlay says about them, where they act, and what they do. A row without an action only
+// appears in the help overlay and leaves the key to the focused widget.
+struct KeyRow {
+    QList<QKeyCombination> keys;
+    QString description;
+    unsigned windows;
+    std::function<void(WindowKeys &, Qt::Key)> action;
+};
+
+// Every key the lecturer has, in the order the help overlay lists them; the first row that names
+// a key for the window's kind takes it.
+const std::vector<KeyRow> &keyTable();
+
+// A key as the help overlay writes it.
+QString keyName(QKeyCombination key);
+
+} // namespace lecture
