@@ -1,6 +1,9 @@
 #include "app/author.h"
 #include "app/fullscreen.h"
 #include "app/mainwindow.h"
+#include "modulation/amplitudemodulatedsignal.h"
+#include "pulsetrain/periodicsignaldependences.h"
+#include "shape/signaldependence.h"
 #include "testsupport.h"
 
 #include <QFile>
@@ -8,7 +11,10 @@
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
+#include <QSlider>
 #include <QtEndian>
+
+#include <memory>
 
 namespace
 {
@@ -112,6 +118,42 @@ private slots:
         }
     }
 
+    // Each slider's range, steps and starting position.
+    void sliders_data()
+    {
+        QTest::addColumn<int>("window");
+        QTest::addColumn<QString>("slider");
+        QTest::addColumn<QList<int>>("range"); // minimum, maximum, single step, page step, value
+        const std::pair<const char *, QList<int>> sliders[][3] = {
+            {{"periodhorizontalSlider", {1, 25, 1, 1, 14}},
+             {"lengthhorizontalSlider", {1, 25, 1, 1, 3}}},
+            {{"periodSlider", {0, 20, 1, 10, 16}},
+             {"tau1Slider", {0, 20, 1, 10, 4}},
+             {"tau2Slider", {0, 20, 1, 10, 3}}},
+            {{"MSlider", {0, 100, 1, 10, 50}},
+             {"omegaMSlider", {0, 200, 1, 20, 75}},
+             {"omegaNSlider", {500, 900, 1, 40, 750}}}};
+        for (int window = 0; window < 3; ++window)
+            for (const auto &[name, range] : sliders[window])
+                if (name)
+                    QTest::newRow(name) << window << QString(name) << range;
+    }
+    void sliders()
+    {
+        QFETCH(int, window);
+        QFETCH(QString, slider);
+        QFETCH(QList<int>, range);
+        const std::unique_ptr<QWidget> w =
+            window == 0   ? std::unique_ptr<QWidget>(new periodicSignalDependences)
+            : window == 1 ? std::unique_ptr<QWidget>(new signalDependence)
+                          : std::unique_ptr<QWidget>(new amplitudeModulatedSignal);
+        const auto *s = w->findChild<QSlider *>(slider);
+        QVERIFY(s);
+        QCOMPARE(
+            (QList<int>{s->minimum(), s->maximum(), s->singleStep(), s->pageStep(), s->value()}),
+            range);
+    }
+
     // Each press of a demonstration button opens a new window of its kind, parentless and full
     // screen, above the menu, which stays; "Главное меню" closes and destroys only its window.
     void buttonsOpenTheirWindows_data()
@@ -146,10 +188,12 @@ private slots:
             QTRY_COMPARE(w->geometry(), screenRect);
         }
         QVERIFY(menu.isVisible());
-        if (window != "author")
-            return;
         const QPointer<QWidget> closing = opened.first(), staying = opened.last();
-        closing->findChild<QPushButton *>(QStringLiteral("pushButton"))->click();
+        QPushButton *back = nullptr;
+        for (QPushButton *b : closing->findChildren<QPushButton *>())
+            back = b->text() == QStringLiteral("Главное меню") ? b : back;
+        QVERIFY(back);
+        QTest::mouseClick(back, Qt::LeftButton);
         QTRY_VERIFY(closing.isNull());
         QVERIFY(staying && staying->isVisible() && menu.isVisible());
     }

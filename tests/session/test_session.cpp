@@ -1,16 +1,26 @@
 #include "app/fullscreen.h"
 #include "app/mainwindow.h"
+#include "freshplots.h"
 #include "harmonics/synthesisplot.h"
 #include "invariants.h"
+#include "modulation/fieldamplitudefundynamic.h"
+#include "modulation/fieldamplitudespecdynamic.h"
+#include "pulsetrain/fielddynamicfuncperiodic.h"
+#include "pulsetrain/fielddynamicspecperiodic.h"
+#include "shape/fielddependencefuncdynamic.h"
+#include "shape/fielddependencespecdynamic.h"
 #include "testsupport.h"
 
 #include <QMetaMethod>
 #include <QPushButton>
 #include <QSlider>
 
+#include <algorithm>
 #include <climits>
 #include <deque>
+#include <functional>
 #include <memory>
+#include <optional>
 
 using session::openFromMenu;
 using session::plotsOf;
@@ -38,6 +48,74 @@ protected:
         return false;
     }
 };
+
+// What a plot reads back after slot(v), and what it must: v when accepted, the value held
+// before when refused. Slots that take no value are not listed.
+struct Held {
+    std::function<double()> read;
+    double expected;
+};
+using Rule = std::optional<Held>;
+
+template <typename P> Rule pulses(const P &p, const QByteArray &slot, int v)
+{
+    const double T = p.heldPeriod(), tau = p.heldLength();
+    if (slot == "periodValueChanged")
+        return Held{[&p] { return p.heldPeriod(); }, v >= tau ? v : T};
+    if (slot == "lengthValueChanged")
+        return Held{[&p] { return p.heldLength(); }, 1 <= v && v <= T ? v : tau};
+    return std::nullopt;
+}
+
+// The live signal keeps τ2 ≤ τ1 ≤ T and τ1 + τ2 > 0, τ2 ≥ 0; the spectrum takes what it hears.
+template <typename P> Rule shape(const P &p, const QByteArray &slot, int v, bool checks)
+{
+    const dependenceSignal &s = p.parameters();
+    if (slot == "periodValueChanged")
+        return Held{[&p] { return p.parameters().period; }, !checks || v >= s.tau1 ? v : s.period};
+    if (slot == "tau1ValueChanged")
+        return Held{[&p] { return p.parameters().tau1; },
+                    !checks || (s.tau2 <= v && v <= s.period && (v || s.tau2)) ? v : s.tau1};
+    if (slot == "tau2ValueChanged")
+        return Held{[&p] { return p.parameters().tau2; },
+                    !checks || (0 <= v && v <= s.tau1) ? v : s.tau2};
+    return std::nullopt;
+}
+
+// The signal takes slider positions (hundredths); the spectrum an integer part, then the
+// hundredths added to it.
+Rule modulation(const modulatedSignal &m, const QByteArray &slot, int v, bool spectrum)
+{
+    const std::pair<const char *, double (modulatedSignal::*)() const> values[] = {
+        {"m", &modulatedSignal::depth},
+        {"omegaM", &modulatedSignal::omegaM},
+        {"omegaN", &modulatedSignal::omegaN}};
+    for (const auto &[name, value] : values) {
+        const auto read = [&m, value = value] { return (m.*value)(); };
+        if (slot == name + QByteArray("ValueChanged"))
+            return Held{read, spectrum ? v : v / 100.0};
+        if (slot == name + QByteArray("xValueChanged"))
+            return Held{read, v / 100.0 + read()};
+    }
+    return std::nullopt;
+}
+
+Rule heldAfter(QWidget *plot, const QByteArray &slot, int v)
+{
+    if (auto *p = qobject_cast<fieldDynamicFuncPeriodic *>(plot))
+        return pulses(*p, slot, v);
+    if (auto *p = qobject_cast<fieldDynamicSpecPeriodic *>(plot))
+        return pulses(*p, slot, v);
+    if (auto *p = qobject_cast<fieldDependenceFuncDynamic *>(plot))
+        return shape(*p, slot, v, true);
+    if (auto *p = qobject_cast<fieldDependenceSpecDynamic *>(plot))
+        return shape(*p, slot, v, false);
+    if (auto *p = qobject_cast<fieldAmplitudeFunDynamic *>(plot))
+        return modulation(p->signalModel(), slot, v, false);
+    if (auto *p = qobject_cast<fieldAmplitudeSpecDynamic *>(plot))
+        return modulation(p->signalModel(), slot, v, true);
+    return std::nullopt;
+}
 
 } // namespace
 
@@ -71,8 +149,9 @@ private slots:
         menu.reset();
     }
 
-    // A long random lecture: after every step every open window keeps its promises. The seed
-    // and the number of steps can be set to replay a failure or to soak.
+    // A long random lecture: after every step every open window keeps its promises, and every
+    // 250 steps each live plot shows what a fresh plot at its size and parameters shows. The
+    // seed and the number of steps can be set to replay a failure or to soak.
     void randomLecture()
     {
         bool seeded = false;
@@ -88,7 +167,12 @@ private slots:
             trail.push_back(driver.step());
             if (trail.size() > 12)
                 trail.pop_front();
-            const QString broken = driver.check();
+            QString broken = driver.check();
+            if (i % 250 == 249)
+                for (QWidget *w : QApplication::topLevelWidgets())
+                    for (QWidget *plot : w->isVisible() ? plotsOf(w) : QWidgetList())
+                        if (broken.isEmpty())
+                            broken = session::differsFromFresh(plot);
             QVERIFY2(
                 broken.isEmpty(),
                 qPrintable(QStringLiteral("seed %1, step %2: %3\nlast: %4")
@@ -98,8 +182,8 @@ private slots:
         }
     }
 
-    // Every public slot of every plot takes any int: nothing crashes or is undefined, and the
-    // pictures still paint.
+    // Every public slot of every plot takes any int: nothing crashes or is undefined, the plot
+    // holds the value accepted or the one it held when refused, and the pictures still paint.
     void slotsTakeAnyInt()
     {
         for (const char *button : session::menuButtons()) {
@@ -117,6 +201,19 @@ private slots:
                     if (slot.parameterCount() == 0)
                         QVERIFY(slot.invoke(plot, Qt::DirectConnection));
                     for (int v : slot.parameterCount() == 1 ? values : QList<int>()) {
+                        // In its window the plot hears back from the sliders it moves; alone
+                        // it holds what it took.
+                        const std::unique_ptr<QWidget> alone = session::freshPlot(plot);
+                        const Rule held = heldAfter(alone.get(), slot.name(), v);
+                        QVERIFY2(held, slot.methodSignature().constData());
+                        QVERIFY(slot.invoke(alone.get(), Qt::DirectConnection, Q_ARG(int, v)));
+                        QVERIFY2(testsupport::fuzzy(held->read(), held->expected,
+                                                    1e-12 * std::max(1.0, std::abs(v / 100.0))),
+                                 qPrintable(QStringLiteral("%1(%2) holds %3, expected %4")
+                                                .arg(slot.methodSignature())
+                                                .arg(v)
+                                                .arg(held->read())
+                                                .arg(held->expected)));
                         QVERIFY(slot.invoke(plot, Qt::DirectConnection, Q_ARG(int, v)));
                         for (QWidget *p : plotsOf(window))
                             session::paint(p);

@@ -1,0 +1,260 @@
+#include "harmonics/fieldfunc.h"
+#include "harmonics/fieldfuncharmonictrapeze.h"
+#include "harmonics/fieldfuncharmonictriangle.h"
+#include "harmonics/fieldspec.h"
+#include "harmonics/fieldspecharmonictrapeze.h"
+#include "harmonics/fieldspecharmonictriangle.h"
+#include "harmonics/harmonic.h"
+#include "modulation/fieldamplitudefundynamic.h"
+#include "modulation/fieldamplitudefunreper.h"
+#include "modulation/fieldamplitudespecdynamic.h"
+#include "modulation/fieldamplitudespecreper.h"
+#include "plotdrivers.h"
+#include "pulsetrain/fielddynamicfuncperiodic.h"
+#include "pulsetrain/fielddynamicspecperiodic.h"
+#include "pulsetrain/fieldreperfuncperiodic.h"
+#include "pulsetrain/fieldreperspecperiodic.h"
+#include "shape/fielddependencefuncdynamic.h"
+#include "shape/fielddependencefuncreper.h"
+#include "shape/fielddependencespecdynamic.h"
+#include "shape/fielddependencespecreper.h"
+#include "testsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFontInfo>
+
+#include <functional>
+#include <iterator>
+#include <memory>
+#include <type_traits>
+
+// Every plot in the states its demonstration is about, painted at a size whose formulas agree
+// and at one of odd width and height where they do not, at device pixel ratio 1 and 2, and held
+// to the pictures in baselines/ pixel for pixel. VELTARN_REGENERATE_BASELINES=1 writes the
+// pictures that differ instead (tools/regenerate-baselines.sh).
+
+namespace
+{
+
+using Plot = std::unique_ptr<QWidget>;
+
+template <typename P> Plot fresh()
+{
+    return std::make_unique<P>();
+}
+
+// A plot of kind P, then driven by `drive` with the given values.
+template <typename P, typename... Values> std::function<Plot()> driven(Values... values)
+{
+    return [=] {
+        auto plot = std::make_unique<P>();
+        if constexpr (std::is_base_of_v<synthesisPlot, P>)
+            drive::synthesis(*plot, values...);
+        else if constexpr (std::is_base_of_v<synthesisSpectrum, P>)
+            for (int k = 0; k < (values + ...); ++k)
+                plot->moveSpec();
+        else if constexpr (sizeof...(Values) == 2)
+            drive::pulses(*plot, values...);
+        else if constexpr (std::is_same_v<P, fieldAmplitudeFunDynamic> ||
+                           std::is_same_v<P, fieldAmplitudeSpecDynamic>)
+            drive::modulation(*plot, values...);
+        else
+            drive::trapezoids(*plot, values...);
+        return plot;
+    };
+}
+
+const struct State {
+    const char *name;
+    std::function<Plot()> make;
+} states[] = {
+    {"rectangle-signal-ideal", fresh<FieldFunc>},
+    {"rectangle-signal-first-alone", driven<FieldFunc>(0, true)},
+    {"rectangle-signal-3-summed-4th-alone", driven<FieldFunc>(3, true)},
+    {"rectangle-signal-20-summed", driven<FieldFunc>(20, false)},
+    {"rectangle-spectrum", fresh<FieldSpec>},
+    {"rectangle-spectrum-4-lit", driven<FieldSpec>(4)},
+    {"triangle-signal-ideal", fresh<fieldFuncHarmonicTriangle>},
+    {"triangle-signal-3-summed-4th-alone", driven<fieldFuncHarmonicTriangle>(3, true)},
+    {"triangle-spectrum-4-lit", driven<fieldSpecHarmonicTriangle>(4)},
+    {"trapeze-signal-ideal", fresh<fieldFuncHarmonicTrapeze>},
+    {"trapeze-signal-3-summed-4th-alone", driven<fieldFuncHarmonicTrapeze>(3, true)},
+    {"trapeze-spectrum-4-lit", driven<fieldSpecHarmonicTrapeze>(4)},
+    {"pulses-signal-reference", fresh<fieldReperFuncPeriodic>},
+    {"pulses-spectrum-reference", fresh<fieldReperSpecPeriodic>},
+    {"pulses-signal-14-3", fresh<fieldDynamicFuncPeriodic>},
+    {"pulses-signal-tau-equals-T", driven<fieldDynamicFuncPeriodic>(10, 10)},
+    {"pulses-signal-5-1", driven<fieldDynamicFuncPeriodic>(5, 1)},
+    {"pulses-spectrum-14-3", fresh<fieldDynamicSpecPeriodic>},
+    {"pulses-spectrum-tau-equals-T", driven<fieldDynamicSpecPeriodic>(10, 10)},
+    {"pulses-spectrum-5-1", driven<fieldDynamicSpecPeriodic>(5, 1)},
+    {"shape-signal-reference", fresh<fieldDependenceFuncReper>},
+    {"shape-spectrum-reference", fresh<fieldDependenceSpecReper>},
+    {"shape-signal-16-4-3", fresh<fieldDependenceFuncDynamic>},
+    {"shape-signal-tau2-zero", driven<fieldDependenceFuncDynamic>(16, 4, 0)},
+    {"shape-signal-rectangles", driven<fieldDependenceFuncDynamic>(16, 4, 4)},
+    {"shape-signal-tau1-equals-T", driven<fieldDependenceFuncDynamic>(12, 12, 6)},
+    {"shape-spectrum-16-4-3", fresh<fieldDependenceSpecDynamic>},
+    {"shape-spectrum-tau2-zero", driven<fieldDependenceSpecDynamic>(16, 4, 0)},
+    {"shape-spectrum-rectangles", driven<fieldDependenceSpecDynamic>(16, 4, 4)},
+    {"modulation-signal-reference", fresh<fieldAmplitudeFunReper>},
+    {"modulation-spectrum-reference", fresh<fieldAmplitudeSpecReper>},
+    {"modulation-signal-reference-values", fresh<fieldAmplitudeFunDynamic>},
+    {"modulation-signal-depth-1", driven<fieldAmplitudeFunDynamic>(100, 75, 750)},
+    {"modulation-signal-depth-0", driven<fieldAmplitudeFunDynamic>(0, 75, 750)},
+    {"modulation-signal-omega-0", driven<fieldAmplitudeFunDynamic>(50, 0, 500)},
+    {"modulation-spectrum-reference-values", fresh<fieldAmplitudeSpecDynamic>},
+    {"modulation-spectrum-depth-1", driven<fieldAmplitudeSpecDynamic>(100, 75, 750)},
+    {"modulation-spectrum-omega-0", driven<fieldAmplitudeSpecDynamic>(50, 0, 750)},
+    {"modulation-spectrum-depth-1-omega-0", driven<fieldAmplitudeSpecDynamic>(100, 0, 900)},
+    {"modulation-spectrum-omega-2", driven<fieldAmplitudeSpecDynamic>(30, 200, 500)},
+};
+
+// Where the plots' font comes from on a Debian system, to name what to install.
+const char *const fontPackages[][2] = {{"DejaVu Sans", "fonts-dejavu-core"},
+                                       {"Liberation Sans", "fonts-liberation"},
+                                       {"IPAPMincho", "fonts-ipafont-mincho"}};
+
+QString packageOf(const QString &family)
+{
+    for (const auto &f : fontPackages)
+        if (family == QLatin1String(f[0]))
+            return QLatin1String(f[1]);
+    return QStringLiteral("the package providing ") + family;
+}
+
+const QString baselineDir = QStringLiteral(VELTARN_BASELINE_DIR);
+const QString failedDir = QStringLiteral(VELTARN_FAILED_DIR);
+const QString fontFile = baselineDir + QStringLiteral("/font.txt");
+bool regenerating()
+{
+    return qEnvironmentVariableIntValue("VELTARN_REGENERATE_BASELINES") == 1;
+}
+
+// The font a demonstration window hands its plots.
+QFont windowPlotFont()
+{
+    harmonic window;
+    return window.findChild<QWidget *>(QStringLiteral("Func"))->font();
+}
+
+// The plot painted at `size` into an image of the given device pixel ratio. Hidden, a
+// synthesis plot takes one glide frame for each paint: sixty paints (of one pixel) end any glide.
+QImage paint(QWidget &plot, QSize size, int ratio)
+{
+    plot.resize(size);
+    QImage img(size * ratio, QImage::Format_ARGB32_Premultiplied);
+    for (int frame = 0; qobject_cast<synthesisPlot *>(&plot) && frame < 60; ++frame)
+        plot.render(&img, QPoint(), QRegion(0, 0, 1, 1));
+    img.setDevicePixelRatio(ratio);
+    img.fill(Qt::transparent);
+    plot.render(&img);
+    img.setDevicePixelRatio(1);
+    return img;
+}
+
+// Differing pixels red on a faded copy of the expected picture; their count and bounding box.
+QImage difference(const QImage &expected, const QImage &actual, int &count, QRect &box)
+{
+    QImage diff = expected.convertToFormat(QImage::Format_ARGB32);
+    count = 0;
+    for (int y = 0; y < diff.height(); ++y)
+        for (int x = 0; x < diff.width(); ++x) {
+            if (expected.pixel(x, y) != actual.pixel(x, y)) {
+                ++count;
+                box |= QRect(x, y, 1, 1);
+                diff.setPixel(x, y, qRgb(255, 0, 0));
+            } else {
+                diff.setPixel(x, y, QColor(diff.pixel(x, y)).lighter(170).rgb());
+            }
+        }
+    return diff;
+}
+
+} // namespace
+
+class TestBaselines : public QObject
+{
+    Q_OBJECT
+
+    QFont font;
+
+private slots:
+    // The pictures hold the plots' captions as the installed font draws them: another face
+    // changes every caption, so its absence is a failure that names what to install.
+    void initTestCase()
+    {
+        font = windowPlotFont();
+        const QFontInfo info(font);
+        QFile file(fontFile);
+        if (regenerating()) {
+            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            file.write(info.family().toUtf8() + '\n');
+            return;
+        }
+        QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(fontFile));
+        const QString expected = QString::fromUtf8(file.readAll()).trimmed();
+        QVERIFY2(info.family() == expected && info.bold(),
+                 qPrintable(QStringLiteral("the plots' font resolves to \"%1\"%2, the pictures "
+                                           "were drawn in bold \"%3\": install the Debian "
+                                           "package %4 (tools/setup.sh does); after a deliberate "
+                                           "change of font, tools/regenerate-baselines.sh")
+                                .arg(info.family(),
+                                     info.bold() ? QString() : QStringLiteral(" (not bold)"),
+                                     expected, packageOf(expected))));
+    }
+
+    void pictures_data()
+    {
+        QTest::addColumn<int>("state");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<int>("ratio");
+        for (int i = 0; i < int(std::size(states)); ++i)
+            for (const QSize size : {QSize(480, 300), QSize(361, 213)})
+                for (const int ratio : {1, 2})
+                    QTest::addRow("%s-%dx%d@%d", states[i].name, size.width(), size.height(), ratio)
+                        << i << size << ratio;
+    }
+    void pictures()
+    {
+        QFETCH(int, state);
+        QFETCH(QSize, size);
+        QFETCH(int, ratio);
+        const Plot plot = states[state].make();
+        plot->setFont(font);
+        const QImage actual = paint(*plot, size, ratio);
+        const QString name = QString::fromLatin1(QTest::currentDataTag()) + ".png";
+        const QImage expected =
+            QImage(baselineDir + '/' + name).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        if (regenerating()) {
+            if (expected != actual)
+                QVERIFY(actual.save(baselineDir + '/' + name, "PNG", 0));
+            return;
+        }
+        QVERIFY2(!expected.isNull(),
+                 qPrintable(QStringLiteral("no baseline %1/%2: run tools/regenerate-baselines.sh")
+                                .arg(baselineDir, name)));
+        QCOMPARE(expected.size(), actual.size());
+        if (expected == actual)
+            return;
+        int count = 0;
+        QRect box;
+        const QImage diff = difference(expected, actual, count, box);
+        QDir().mkpath(failedDir);
+        const QString stem = failedDir + '/' + QString(name).chopped(4);
+        actual.save(stem + ".actual.png");
+        diff.save(stem + ".diff.png");
+        QFAIL(qPrintable(QStringLiteral("%1 pixels differ within (%2, %3)–(%4, %5); wrote %6 "
+                                        "and %7 (expected: %8/%9)")
+                             .arg(count)
+                             .arg(box.left())
+                             .arg(box.top())
+                             .arg(box.right())
+                             .arg(box.bottom())
+                             .arg(stem + ".actual.png", stem + ".diff.png", baselineDir, name)));
+    }
+};
+
+VELTARN_TEST_MAIN(TestBaselines)
+#include "test_baselines.moc"
