@@ -22,6 +22,17 @@ Placement &placement()
     return p;
 }
 
+// The forms are drawn for a hall's screen; an ordinary window leaves room around it, three
+// quarters of the screen, but never less than its layout's minimum.
+void showOrdinary(QWidget &window)
+{
+    const QRect area = window.screen()->availableGeometry();
+    QRect frame(QPoint(), (area.size() * 3 / 4).expandedTo(window.minimumSizeHint()));
+    frame.moveCenter(area.center());
+    window.showNormal();
+    window.setGeometry(frame);
+}
+
 } // namespace
 
 void showWindowsOn(QScreen *screen, bool windowed)
@@ -44,29 +55,18 @@ void showFullScreen(QWidget &window, QScreen *screen)
         if (!p.windowed)
             window.setGeometry(target->geometry());
     }
-    if (!p.windowed) {
+    if (p.windowed)
+        showOrdinary(window);
+    else
         window.showFullScreen();
-        return;
-    }
-    // The forms are drawn for a hall's screen; an ordinary window leaves room around it.
-    const QRect area = window.screen()->availableGeometry();
-    window.resize((area.size() * 4 / 5).expandedTo(window.minimumSize()));
-    window.move(area.center() - window.rect().center());
-    window.show();
 }
 
 void toggleFullScreen(QWidget &window)
 {
-    if (!window.isFullScreen()) {
+    if (window.isFullScreen())
+        showOrdinary(window);
+    else
         window.showFullScreen();
-        return;
-    }
-    const QRect screen = window.screen()->availableGeometry();
-    const QSize size = (screen.size() * 3 / 4).expandedTo(window.minimumSizeHint());
-    window.showNormal();
-    window.setGeometry(
-        QRect(QPoint(0, 0), size)
-            .translated(screen.center() - QPoint(size.width() / 2, size.height() / 2)));
 }
 
 } // namespace veltarn

@@ -14,7 +14,8 @@ namespace veltarn
 void showFullScreen(QWidget &window, QScreen *screen = nullptr);
 
 // How showFullScreen() shows the windows from now on: on `screen` (null: wherever the system
-// puts them), and with `windowed` as ordinary windows rather than full screen.
+// puts them), and with `windowed` as ordinary windows (as toggleFullScreen() makes them) rather
+// than full screen.
 void showWindowsOn(QScreen *screen, bool windowed);
 
 // Between full screen and an ordinary window with a title bar that the lecturer can resize,

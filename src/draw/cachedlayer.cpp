@@ -32,9 +32,10 @@ void CachedLayer::draw(QPainter &p, const QWidget &w, const Painting &paint)
 {
     const QTransform t = p.deviceTransform();
     // A figure exported as vectors keeps its lines and text as such, never a picture of them;
-    // a widget without a ground of its own shows what lies beneath, which the layer cannot hold.
+    // a widget without a ground of its own shows what lies beneath, which the layer cannot hold;
+    // an empty widget has no layer to hold.
     const bool raster = p.paintEngine() && p.paintEngine()->type() == QPaintEngine::Raster;
-    if (!raster || !w.autoFillBackground() || !copiesExactly(t)) {
+    if (!raster || !w.autoFillBackground() || !copiesExactly(t) || w.size().isEmpty()) {
         paint(p);
         return;
     }

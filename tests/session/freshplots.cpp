@@ -30,6 +30,8 @@ template <typename P> std::unique_ptr<QWidget> signal(QWidget *w)
     auto plot = std::make_unique<P>();
     if (live.isAnimating())
         return nullptr;
+    // At the live plot's width, so both carry the same samples.
+    plot->resize(live.size());
     drive::synthesis(*plot, live.harmonicsSummed(), live.displayedHarmonic() && !live.isMerging());
     // Hidden, the fresh plot glides one frame a paint; sixty (of one pixel) end any glide.
     QImage pixel(1, 1, QImage::Format_ARGB32_Premultiplied);
@@ -37,7 +39,8 @@ template <typename P> std::unique_ptr<QWidget> signal(QWidget *w)
         plot->render(&pixel, QPoint(), QRegion(0, 0, 1, 1));
     // Only a harmonic added while the sum still glided leaves the sum part-way.
     const auto &a = live.displayedSum(), &b = plot->displayedSum();
-    for (std::size_t i = 0; i < a.size() && !live.isMerging() && live.displayedHarmonic(); ++i)
+    for (std::size_t i = 0;
+         i < std::min(a.size(), b.size()) && !live.isMerging() && live.displayedHarmonic(); ++i)
         if (std::abs(a[i] - b[i]) > 1e-3)
             return nullptr;
     return plot;

@@ -14,6 +14,7 @@
 #include "sound/soundcontroller.h"
 #include "sound/tonegenerator.h"
 #include "sound/wavfile.h"
+#include "soundprobes.h"
 #include "testsupport.h"
 
 #include <QDir>
@@ -33,8 +34,7 @@
 namespace
 {
 
-constexpr int rate = 48000;
-constexpr double twoPi = 6.283185307179586;
+using soundprobes::rate;
 
 struct Tone {
     double frequency;
@@ -132,68 +132,31 @@ Case modulation(const char *name, int m, int omegaM, int omegaN, std::vector<Ton
 const std::vector<Case> &cases()
 {
     static const std::vector<Case> all{
-        synthesis<harmonic, rectangleSignal>("rectangle, nothing summed", 0),
         synthesis<harmonic, rectangleSignal>("rectangle, constant only", 1),
         synthesis<harmonic, rectangleSignal>("rectangle, 4 summed", 4),
-        synthesis<harmonic, rectangleSignal>("rectangle, all 20", 20),
-        synthesis<harmonicTriangle, triangleSignal>("triangle, 5 summed", 5),
         synthesis<harmonicTriangle, triangleSignal>("triangle, all 20", 20),
         synthesis<harmonicTrapeze, trapezeSignal>("trapeze, 7 summed", 7),
-        synthesis<harmonicTrapeze, trapezeSignal>("trapeze, all 20", 20),
         train("train, reference T 14 τ 3", 14, 3),
         train("train, T 25 τ 1", 25, 1),
         train("train, T 1 τ 1 (constant)", 1, 1),
-        train("train, T 25 τ 25 (constant)", 25, 25),
         train("train, T 2 τ 1", 2, 1),
-        train("train, T 25 τ 24", 25, 24),
         shape("shape, reference T 16 τ1 4 τ2 3", 16, 4, 3),
         shape("shape, T 20 τ1 20 τ2 20 (constant)", 20, 20, 20),
         shape("shape, T 1 τ1 1 τ2 0", 1, 1, 0),
-        shape("shape, T 20 τ1 1 τ2 0", 20, 1, 0),
-        shape("shape, T 20 τ1 19 τ2 5", 20, 19, 5),
         modulation("modulation, reference", 50, 75, 750, {{675, 1.25}, {750, 5}, {825, 1.25}}),
         modulation("modulation, 5 Hz beat", 50, 5, 750, {{745, 1.25}, {750, 5}, {755, 1.25}}),
         modulation("modulation, ω 0", 50, 0, 750, {{750, 7.5}}),
         modulation("modulation, depth 0", 0, 75, 750, {{750, 5}}),
-        modulation("modulation, highest", 100, 200, 900, {{700, 2.5}, {900, 5}, {1100, 2.5}}),
-        modulation("modulation, lowest carrier", 100, 200, 500, {{300, 2.5}, {500, 5}, {700, 2.5}}),
     };
     return all;
 }
 
-// Signed amplitude of cos(2πf·n/rate) in x, whose sample 0 is sample `offset` of the sound,
-// through a four-term Blackman-Harris window: lines 5 Hz apart in one second stay apart.
-double amplitudeAt(const std::vector<float> &x, std::int64_t offset, double f)
+int row(const char *name)
 {
-    static std::vector<double> window;
-    if (window.size() != x.size()) {
-        window.resize(x.size());
-        for (std::size_t i = 0; i < x.size(); ++i) {
-            const double u = twoPi * static_cast<double>(i) / static_cast<double>(x.size());
-            window[i] = 0.35875 - 0.48829 * std::cos(u) + 0.14128 * std::cos(2 * u) -
-                        0.01168 * std::cos(3 * u);
-        }
-    }
-    double sum = 0.0;
-    double weights = 0.0;
-    const double step = twoPi * f / rate;
-    double c = 0.0;
-    double s = 0.0;
-    for (std::size_t i = 0; i < x.size(); ++i) {
-        // A rotating phasor, set from the exact phase every 1024 samples.
-        if (i % 1024 == 0) {
-            const double phase =
-                std::fmod(step * static_cast<double>(offset + std::int64_t(i)), twoPi);
-            c = std::cos(phase);
-            s = std::sin(phase);
-        }
-        sum += window[i] * x[i] * c;
-        weights += window[i];
-        const double nc = c * std::cos(step) - s * std::sin(step);
-        s = c * std::sin(step) + s * std::cos(step);
-        c = nc;
-    }
-    return 2 * sum / weights;
+    for (std::size_t i = 0; i < cases().size(); ++i)
+        if (QLatin1String(cases()[i].name) == QLatin1String(name))
+            return int(i);
+    return -2;
 }
 
 double largestStep(const std::vector<float> &x)
@@ -345,7 +308,7 @@ private slots:
         double cross = 0.0;
         double norm = 0.0;
         for (const Tone &t : expected) {
-            measured.push_back(amplitudeAt(x, offset, t.frequency));
+            measured.push_back(soundprobes::toneAt(x, t.frequency, offset).real());
             cross += measured.back() * t.amplitude;
             norm += t.amplitude * t.amplitude;
         }
@@ -377,17 +340,11 @@ private slots:
     {
         QTest::addColumn<QList<int>>("rows"); // −1 is silence
         QTest::addColumn<QList<int>>("gaps"); // samples rendered after each change
-        const auto row = [](const char *name) {
-            for (std::size_t i = 0; i < cases().size(); ++i)
-                if (QLatin1String(cases()[i].name) == QLatin1String(name))
-                    return int(i);
-            return -2;
-        };
         const int ref = row("train, reference T 14 τ 3");
         const int dense = row("train, T 25 τ 1");
         const int high = row("train, T 2 τ 1");
         const int am = row("modulation, 5 Hz beat");
-        const int sq = row("rectangle, all 20");
+        const int sq = row("triangle, all 20");
         QTest::newRow("start and stop") << QList<int>{ref, -1} << QList<int>{4800, 4800};
         QTest::newRow("train period jumps")
             << QList<int>{ref, dense, high, -1} << QList<int>{4800, 4800, 4800, 4800};
@@ -426,13 +383,12 @@ private slots:
         QTest::addColumn<int>("changeAt"); // samples after the start, mid-fade or after it
         QTest::newRow("after the start's fade") << 2000;
         QTest::newRow("right after the start") << 1;
-        QTest::newRow("late in the start's fade") << 900;
     }
     void changeHeardWithinOneFade()
     {
         QFETCH(int, changeAt);
-        const sound::Spectrum a = spectrumOf(8); // train T 14
-        const sound::Spectrum b = spectrumOf(9); // train T 25
+        const sound::Spectrum a = spectrumOf(row("train, reference T 14 τ 3"));
+        const sound::Spectrum b = spectrumOf(row("train, T 25 τ 1"));
         sound::ToneGenerator moved(rate);
         sound::ToneGenerator kept(rate);
         moved.setSpectrum(a);
@@ -450,44 +406,46 @@ private slots:
         QVERIFY2(first <= moved.rampSamples(), qPrintable(QString::number(first)));
     }
 
+    // The clip read back by a reader of its own: mono 16-bit at the output rate, the samples the
+    // sound writer renders for the window's state, faded in and out; the command line writes
+    // the same clip with no display and no sound output.
+    void wavReadsBack_data()
+    {
+        QTest::addColumn<bool>("commandLine");
+        QTest::newRow("window") << false;
+        QTest::newRow("command line") << true;
+    }
     void wavReadsBack()
     {
-        if (!python)
-            QSKIP("python3 is needed to read the file with a reader of its own");
-        std::unique_ptr<QWidget> w(new periodicSignalDependences);
-        const QString path = home.filePath(QStringLiteral("clip.wav"));
-        QString error;
-        QVERIFY2(sound::writeWindowSound(*w, path, 0.5, &error), qPrintable(error));
-        const QString raw = home.filePath(QStringLiteral("clip.raw"));
-        QCOMPARE(readWithPython(path, raw), (QStringList{"1", "2", "48000", "24000", "NONE"}));
-        const std::vector<std::int16_t> expected =
-            sound::renderClip(sound::controllerOf(w.get())->spectrum(), 0.5, rate);
-        QVERIFY(rawSamples(raw) == expected);
-        QCOMPARE(QFileInfo(path).size(), qint64(44 + 2 * 24000));
-        // Faded in and out: a clip starts and ends without a click.
-        QVERIFY(std::abs(expected.front()) < 100 && std::abs(expected.back()) < 100);
-    }
-
-    // The command line writes the same clip, with no display and no sound output.
-    void commandLineExport()
-    {
+        QFETCH(bool, commandLine);
         if (!python)
             QSKIP("python3 is needed to read the file with a reader of its own");
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("train.wav"));
-        QProcess veltarn;
-        veltarn.start(QStringLiteral(VELTARN_EXECUTABLE),
-                      {QStringLiteral("-platform"),
-                       QStringLiteral("offscreen:configfile=" VELTARN_TEST_SCREEN),
-                       QStringLiteral("--demo"), QStringLiteral("pulse-train"),
-                       QStringLiteral("--set"), QStringLiteral("tau=1,T=25"),
-                       QStringLiteral("--export"), path, QStringLiteral("--seconds"),
-                       QStringLiteral("0.25")});
-        QVERIFY(veltarn.waitForFinished(60000));
-        QVERIFY2(veltarn.exitCode() == 0, veltarn.readAllStandardError().constData());
+        if (commandLine) {
+            QProcess veltarn;
+            veltarn.start(QStringLiteral(VELTARN_EXECUTABLE),
+                          {QStringLiteral("-platform"),
+                           QStringLiteral("offscreen:configfile=" VELTARN_TEST_SCREEN),
+                           QStringLiteral("--demo"), QStringLiteral("pulse-train"),
+                           QStringLiteral("--set"), QStringLiteral("tau=1,T=25"),
+                           QStringLiteral("--export"), path, QStringLiteral("--seconds"),
+                           QStringLiteral("0.5")});
+            QVERIFY(veltarn.waitForFinished(60000));
+            QVERIFY2(veltarn.exitCode() == 0, veltarn.readAllStandardError().constData());
+        } else {
+            std::unique_ptr<QWidget> w(cases()[std::size_t(row("train, T 25 τ 1"))].open());
+            cases()[std::size_t(row("train, T 25 τ 1"))].set(*w);
+            QString error;
+            QVERIFY2(sound::writeWindowSound(*w, path, 0.5, &error), qPrintable(error));
+        }
         const QString raw = dir.filePath(QStringLiteral("train.raw"));
-        QCOMPARE(readWithPython(path, raw), (QStringList{"1", "2", "48000", "12000", "NONE"}));
-        QVERIFY(rawSamples(raw) == sound::renderClip(spectrumOf(9), 0.25, rate)); // T 25, τ 1
+        QCOMPARE(readWithPython(path, raw), (QStringList{"1", "2", "48000", "24000", "NONE"}));
+        const std::vector<std::int16_t> expected =
+            sound::renderClip(spectrumOf(row("train, T 25 τ 1")), 0.5, rate);
+        QVERIFY(rawSamples(raw) == expected);
+        QCOMPARE(QFileInfo(path).size(), qint64(44 + 2 * 24000));
+        QVERIFY(std::abs(expected.front()) < 100 && std::abs(expected.back()) < 100);
     }
 
     void wavRefused_data()
@@ -495,10 +453,8 @@ private slots:
         QTest::addColumn<QString>("target"); // relative to a fresh folder holding "file"
         QTest::addColumn<double>("seconds");
         QTest::newRow("folder missing") << "missing/clip.wav" << 1.0;
-        QTest::newRow("folder is a file") << "file/clip.wav" << 1.0;
         QTest::newRow("target is a folder") << "folder" << 1.0;
         QTest::newRow("no duration") << "clip.wav" << 0.0;
-        QTest::newRow("negative duration") << "clip.wav" << -3.0;
         QTest::newRow("not a number") << "clip.wav" << std::nan("");
         QTest::newRow("over an hour") << "clip.wav" << 3601.0;
     }
