@@ -170,6 +170,16 @@ private slots:
             QCOMPARE(plot.layerPaints, paintsAgain ? 3 : 2);
         }
     }
+
+    // A plot squeezed to no height (a window made very small) is painted without a layer.
+    void emptyPlotPaintedDirectly()
+    {
+        CountingPlot plot;
+        plot.resize(300, 0);
+        QImage pixel(1, 1, QImage::Format_ARGB32_Premultiplied);
+        plot.render(&pixel, QPoint(), QRegion(0, 0, 1, 1));
+        QCOMPARE(plot.layerPaints, 1);
+    }
 };
 
 VELTARN_TEST_MAIN(TestCachedLayer)
