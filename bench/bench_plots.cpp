@@ -101,8 +101,8 @@ int main(int argc, char **argv)
     QApplication::processEvents();
 
     std::vector<std::unique_ptr<synthesisPlot>> literalTwins;
-    for (const char *button : session::menuButtons()) {
-        QWidget *window = session::openFromMenu(menu, button);
+    for (const auto &button : testsupport::menuWindows) {
+        QWidget *window = testsupport::openFromMenu(menu, button[0]);
         QApplication::processEvents(); // lays the window out at full screen
         makeHeaviest(window);
         for (QWidget *plot : session::plotsOf(window)) {

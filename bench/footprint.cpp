@@ -75,8 +75,8 @@ int main(int argc, char *argv[])
     const long menuOnly = bench::residentKiB();
     std::printf("resident, main menu alone: %ld KiB\n", menuOnly);
 
-    for (const char *button : session::menuButtons())
-        session::openFromMenu(menu, button);
+    for (const auto &button : testsupport::menuWindows)
+        testsupport::openFromMenu(menu, button[0]);
     settle();
     long backingStores = 0;
     for (QWidget *w : QApplication::topLevelWidgets())
@@ -94,8 +94,8 @@ int main(int argc, char *argv[])
     // The first cycle leaves the allocator holding the windows' memory for reuse; growth is
     // counted from there.
     const auto cycle = [&menu] {
-        for (const char *button : session::menuButtons()) {
-            QWidget *window = session::openFromMenu(menu, button);
+        for (const auto &button : testsupport::menuWindows) {
+            QWidget *window = testsupport::openFromMenu(menu, button[0]);
             settle();
             window->close();
             settle();

@@ -198,8 +198,8 @@ int main(int argc, char *argv[])
                                     QByteArray::number(menu.height()))
                              .constData());
 
-    for (const char *button : session::menuButtons()) {
-        QWidget *window = session::openFromMenu(menu, button);
+    for (const auto &button : testsupport::menuWindows) {
+        QWidget *window = testsupport::openFromMenu(menu, button[0]);
         settle();
         const QByteArray name = QByteArray(window->metaObject()->className()) + ' ' +
                                 QByteArray::number(window->width()) + 'x' +
