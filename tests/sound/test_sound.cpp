@@ -245,8 +245,9 @@ private slots:
     {
         QTest::addColumn<QList<int>>("rows"); // −1 is silence
         QTest::addColumn<QList<int>>("gaps"); // samples rendered after each change
-        QTest::newRow("start, jumps, stop") << QList<int>{trainRef, trainDense, trainHigh, -1}
-                                            << QList<int>{4800, 4800, 4800, 4800};
+        QTest::newRow("start and stop") << QList<int>{amRef, -1} << QList<int>{4800, 4800};
+        QTest::newRow("jumps") << QList<int>{trainRef, trainDense, trainHigh, -1}
+                               << QList<int>{4800, 4800, 4800, 4800};
         QTest::newRow("faster than a fade")
             << QList<int>{trainDense, trainHigh, amRef, -1, triangle20}
             << QList<int>{300, 100, 20, 10, 4000};
