@@ -11,6 +11,7 @@
 #include <QFont>
 #include <QImage>
 #include <QPainter>
+#include <QPushButton>
 #include <QString>
 #include <QTest>
 #include <QWidget>
@@ -99,6 +100,42 @@ inline QString pixelReport(const QImage &img, int x, int y, const QColor &expect
 inline bool fuzzy(double a, double b, double tolerance = 1e-6)
 {
     return std::abs(a - b) <= tolerance;
+}
+
+// The main menu's buttons in reading order (keys 1 to 6, then "Автор"), with the window each opens.
+inline constexpr const char *menuWindows[][2] = {
+    {"startHarmonicRectangle", "harmonic"},
+    {"startPeriodicSpectres", "periodicSignalDependences"},
+    {"startHarmonicTriangle", "harmonicTriangle"},
+    {"startSignalDependence", "signalDependence"},
+    {"startHarmonicTrapeze", "harmonicTrapeze"},
+    {"startAmplitudeModSignal", "amplitudeModulatedSignal"},
+    {"Author", "author"}};
+
+// Clicks a main-menu button and returns the window it opened. The offscreen platform warns each
+// time a shown window's minimum size changes (a readout growing a digit); held explicitly, it
+// stays put.
+inline QWidget *openFromMenu(QWidget &menu, const char *button)
+{
+    const QWidgetList before = QApplication::topLevelWidgets();
+    menu.findChild<QPushButton *>(QLatin1String(button))->click();
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (!before.contains(w)) {
+            w->setMinimumSize(w->minimumSize());
+            return w;
+        }
+    return nullptr;
+}
+
+// Waits until `plot` has not glided for `frames` frames in a row.
+template <typename Plot> bool settle(const Plot &plot, int frames = 4)
+{
+    int quiet = 0;
+    for (int i = 0; i < 500 && quiet < frames; ++i) {
+        QTest::qWait(20);
+        quiet = plot.isAnimating() ? 0 : quiet + 1;
+    }
+    return quiet == frames;
 }
 
 } // namespace testsupport

@@ -160,15 +160,8 @@ private slots:
     {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("window");
-        const char *const opens[][2] = {{"startHarmonicRectangle", "harmonic"},
-                                        {"startPeriodicSpectres", "periodicSignalDependences"},
-                                        {"startHarmonicTriangle", "harmonicTriangle"},
-                                        {"startSignalDependence", "signalDependence"},
-                                        {"startHarmonicTrapeze", "harmonicTrapeze"},
-                                        {"startAmplitudeModSignal", "amplitudeModulatedSignal"},
-                                        {"Author", "author"}};
-        for (const auto &o : opens)
-            QTest::newRow(o[0]) << QString(o[0]) << QString(o[1]);
+        for (const auto &[button, window] : testsupport::menuWindows)
+            QTest::newRow(button) << QString(button) << QString(window);
     }
     void buttonsOpenTheirWindows()
     {

@@ -1,16 +1,13 @@
 #include "invariants.h"
 
-#include "draw/pixelframe.h"
 #include "harmonics/synthesisplot.h"
 #include "harmonics/synthesisspectrum.h"
 #include "modulation/fieldamplitudespecdynamic.h"
-#include "modulation/modulationplot.h"
 #include "pulsetrain/fielddynamicfuncperiodic.h"
 #include "pulsetrain/fielddynamicspecperiodic.h"
 #include "shape/fielddependencefuncdynamic.h"
 #include "shape/fielddependencespecdynamic.h"
 #include "sound/soundcontroller.h"
-#include "testsupport.h"
 #include "windows.h"
 
 #include <QApplication>
@@ -95,38 +92,8 @@ QString shapePromise(QWidget *window)
     return broken;
 }
 
-// At ωM = 0 the live spectrum, painted at its size, shows at the carrier one red line of height
-// A(1 + m)·gain·15 topped by its dark-blue dot, and no other dot on it (a side line's). Plots too
-// small to hold the line are not probed.
-QString zeroModulationFrequencyPromise(fieldAmplitudeSpecDynamic &spec)
-{
-    const modulatedSignal &s = spec.signalModel();
-    const QImage img = session::paint(&spec);
-    const int base = 3 * img.height() / 4;
-    const int x = draw::toPixel(modulationplot::leftMargin +
-                                modulationplot::spectrumScaleX *
-                                    (s.omegaN() - modulationplot::frequencyOffset));
-    const int tip = draw::toPixel(base - modulationplot::spectrumScaleY * s.gain() * s.amplitude() *
-                                             (1 + s.depth()));
-    if (img.isNull() || tip - 8 < 0 || x - 3 < 0 || x + 3 >= img.width() || tip + 8 > base - 6)
-        return QString();
-    const QColor red(Qt::red), darkBlue(Qt::darkBlue);
-    if (!testsupport::pixelIs(img, x, tip - 4, darkBlue) ||
-        testsupport::pixelIs(img, x, tip - 7, darkBlue) ||
-        testsupport::pixelIs(img, x, tip - 7, red) || !testsupport::pixelIs(img, x, tip + 7, red) ||
-        testsupport::columnHas(img, x, tip + 7, base - 6, darkBlue))
-        return QStringLiteral("at ωM = 0, m = %1 the live spectrum is not one line %2 pixels "
-                              "high at column %3 of a %4x%5 plot")
-            .arg(s.depth())
-            .arg(base - tip)
-            .arg(x)
-            .arg(img.width())
-            .arg(img.height());
-    return QString();
-}
-
 // Each parameter reads as integer part, point and two-digit hundredths of slider/100, and the
-// live spectrum holds slider/100; at ωM = 0 its picture shows the one summed line.
+// live spectrum holds slider/100.
 QString modulationPromise(QWidget *window)
 {
     struct Row {
@@ -149,9 +116,6 @@ QString modulationPromise(QWidget *window)
                 .arg(shown)
                 .arg(held, 0, 'g', 17);
     }
-    if (slider(window, "omegaMSlider") == 0)
-        return zeroModulationFrequencyPromise(
-            *window->findChild<fieldAmplitudeSpecDynamic *>(QStringLiteral("Spec")));
     return QString();
 }
 

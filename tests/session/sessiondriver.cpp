@@ -44,8 +44,8 @@ QString SessionDriver::step()
     } else if ((windows.isEmpty() || pick(40) == 0) && pick(4) == 0) {
         touched = openByDigit(done);
     } else if (windows.isEmpty() || pick(40) == 0) {
-        const char *button = session::menuButtons()[pick(int(session::menuButtons().size()))];
-        touched = session::openFromMenu(menu, button);
+        const char *button = testsupport::menuWindows[pick(7)][0];
+        touched = testsupport::openFromMenu(menu, button);
         done = QStringLiteral("open %1").arg(QLatin1String(button));
     } else {
         touched = windows[pick(int(windows.size()))];
@@ -58,33 +58,24 @@ QString SessionDriver::step()
 
 QString SessionDriver::actOn(QWidget *window)
 {
-    switch (pick(15)) {
-    case 0:
-    case 1:
-    case 2:
-    case 3:
+    // Out of 15: four clicks, two tab-and-space, three slider moves, two resizes, one sound
+    // toggle, two keys, one wait.
+    const int r = pick(15);
+    if (r < 4)
         return click(window);
-    case 4:
-    case 5:
+    if (r < 6)
         return tabAndSpace(window);
-    case 6:
-    case 7:
-    case 8:
+    if (r < 9)
         return moveSlider(window);
-    case 9:
-    case 10:
+    if (r < 11)
         return resize(window);
-    case 11:
+    if (r < 12)
         return toggleSound(window);
-    case 12:
-    case 13:
+    if (r < 14)
         return pressKey(window);
-    default: {
-        const int ms = 1 + pick(17);
-        QTest::qWait(ms);
-        return QStringLiteral("wait %1 ms").arg(ms);
-    }
-    }
+    const int ms = 1 + pick(17);
+    QTest::qWait(ms);
+    return QStringLiteral("wait %1 ms").arg(ms);
 }
 
 QString SessionDriver::toggleSound(QWidget *window)
@@ -153,33 +144,19 @@ QString SessionDriver::moveSlider(QWidget *window)
 QString SessionDriver::pressKey(QWidget *window)
 {
     // The remote's keys, the letters of both layouts with their text, and the other lecture keys.
-    static const std::array<std::pair<int, const char *>, 17> keys = {{
-        {Qt::Key_PageDown, ""},
-        {Qt::Key_PageUp, ""},
-        {Qt::Key_Right, ""},
-        {Qt::Key_Left, ""},
-        {Qt::Key_Home, ""},
-        {Qt::Key_End, ""},
-        {Qt::Key_Up, ""},
-        {Qt::Key_Down, ""},
-        {Qt::Key_F5, ""},
-        {Qt::Key_F11, ""},
-        {Qt::Key_F1, ""},
-        {Qt::Key_B, "b"},
-        {Qt::Key_Period, "."},
-        {0x0418, "и"},
-        {0x042E, "ю"},
-        {Qt::Key_Escape, ""},
-        {Qt::Key_Space, " "},
-    }};
-    const auto &[key, text] = keys[std::size_t(pick(int(keys.size())))];
+    static const std::array<int, 17> keys = {
+        Qt::Key_PageDown, Qt::Key_PageUp, Qt::Key_Right, Qt::Key_Left,   Qt::Key_Home, Qt::Key_End,
+        Qt::Key_Up,       Qt::Key_Down,   Qt::Key_F5,    Qt::Key_F11,    Qt::Key_F1,   Qt::Key_B,
+        Qt::Key_Period,   0x0418,         0x042E,        Qt::Key_Escape, Qt::Key_Space};
+    const int key = keys[std::size_t(pick(int(keys.size())))];
+    const QString text = key < 0x0500 ? QString(QChar(key)).toLower() : QString();
     // Esc goes back to the menu: as rare as a click on "Главное меню".
     if (key == Qt::Key_Escape && pick(8) != 0)
         return QStringLiteral("no Esc");
     const Qt::KeyboardModifiers modifiers =
         key == Qt::Key_F5 && pick(2) == 0 ? Qt::ShiftModifier : Qt::NoModifier;
     QWidget *focus = window->focusWidget() ? window->focusWidget() : window;
-    QTest::sendKeyEvent(QTest::Click, focus, Qt::Key(key), QString::fromUtf8(text), modifiers);
+    QTest::sendKeyEvent(QTest::Click, focus, Qt::Key(key), text, modifiers);
     return QStringLiteral("key %1 on %2").arg(key, 0, 16).arg(focus->objectName());
 }
 
@@ -189,13 +166,11 @@ QWidget *SessionDriver::openByDigit(QString &done)
     const QList<QWidget *> before = QApplication::topLevelWidgets();
     QTest::keyClick(menu.focusWidget() ? menu.focusWidget() : &menu, Qt::Key(Qt::Key_1 + digit));
     done = QStringLiteral("key %1 on the menu").arg(digit + 1);
-    for (QWidget *w : QApplication::topLevelWidgets()) {
+    for (QWidget *w : QApplication::topLevelWidgets())
         if (!before.contains(w)) {
-            // Held explicitly, as openFromMenu does.
-            w->setMinimumSize(w->minimumSize());
+            w->setMinimumSize(w->minimumSize()); // held, as openFromMenu does
             return w;
         }
-    }
     return nullptr;
 }
 

@@ -15,6 +15,8 @@
 #include <map>
 #include <random>
 
+class MainWindow;
+
 class SessionDriver
 {
 public:

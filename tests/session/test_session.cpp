@@ -22,8 +22,8 @@
 #include <memory>
 #include <optional>
 
-using session::openFromMenu;
 using session::plotsOf;
+using testsupport::openFromMenu;
 
 namespace
 {
@@ -186,7 +186,7 @@ private slots:
     // holds the value accepted or the one it held when refused, and the pictures still paint.
     void slotsTakeAnyInt()
     {
-        for (const char *button : session::menuButtons()) {
+        for (const auto &[button, kind] : testsupport::menuWindows) {
             QWidget *window = openFromMenu(*menu, button);
             QVERIFY2(window, button);
             QList<int> values = {INT_MIN, INT_MIN + 1, -1, 0, 1, INT_MAX};
@@ -229,7 +229,7 @@ private slots:
     {
         const int before = int(QApplication::allWidgets().size());
         for (int round = 0; round < 500; ++round) {
-            for (const char *button : session::menuButtons()) {
+            for (const auto &[button, kind] : testsupport::menuWindows) {
                 QWidget *window = openFromMenu(*menu, button);
                 QVERIFY2(window && window->isFullScreen(), button);
                 window->close();
@@ -246,18 +246,15 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("slider");
         QTest::addColumn<int>("value");
-        QTest::newRow("period") << "startPeriodicSpectres"
-                                << "periodhorizontalSlider" << 20;
-        QTest::newRow("refused duration") << "startPeriodicSpectres"
-                                          << "lengthhorizontalSlider" << 25;
-        QTest::newRow("base") << "startSignalDependence"
-                              << "tau1Slider" << 6;
-        QTest::newRow("refused top") << "startSignalDependence"
-                                     << "tau2Slider" << 10;
-        QTest::newRow("depth") << "startAmplitudeModSignal"
-                               << "MSlider" << 90;
-        QTest::newRow("carrier") << "startAmplitudeModSignal"
-                                 << "omegaNSlider" << 600;
+        const char *const rows[][4] = {
+            {"period", "startPeriodicSpectres", "periodhorizontalSlider", "20"},
+            {"refused duration", "startPeriodicSpectres", "lengthhorizontalSlider", "25"},
+            {"base", "startSignalDependence", "tau1Slider", "6"},
+            {"refused top", "startSignalDependence", "tau2Slider", "10"},
+            {"depth", "startAmplitudeModSignal", "MSlider", "90"},
+            {"carrier", "startAmplitudeModSignal", "omegaNSlider", "600"}};
+        for (const auto &r : rows)
+            QTest::newRow(r[0]) << r[1] << r[2] << QByteArray(r[3]).toInt();
     }
     void sliderMoveRepaintsEachLivePlotOnce()
     {
@@ -278,9 +275,9 @@ private slots:
     void settledSynthesisIsNotRepainted_data()
     {
         QTest::addColumn<QString>("button");
-        QTest::newRow("rectangular") << "startHarmonicRectangle";
-        QTest::newRow("triangular") << "startHarmonicTriangle";
-        QTest::newRow("trapezoidal") << "startHarmonicTrapeze";
+        for (const char *button :
+             {"startHarmonicRectangle", "startHarmonicTriangle", "startHarmonicTrapeze"})
+            QTest::newRow(button) << button;
     }
     void settledSynthesisIsNotRepainted()
     {
@@ -292,14 +289,8 @@ private slots:
             for (const char *name : {"addHarmonic", "sum"})
                 QTest::mouseClick(window->findChild<QPushButton *>(name), Qt::LeftButton);
         PaintCounter paints(window);
-        // The timer may just have fired with its frame still to be painted: settled means it
-        // stays off over several frames.
-        int quiet = 0;
-        for (int i = 0; i < 500 && quiet < 5; ++i) {
-            QTest::qWait(20);
-            quiet = func->isAnimating() ? 0 : quiet + 1;
-        }
-        QCOMPARE(quiet, 5);
+        // The timer may just have fired with its frame still to be painted.
+        QVERIFY(testsupport::settle(*func, 5));
         QVERIFY(paints.counts[func] > 0);
         for (auto &entry : paints.counts)
             entry.second = 0;

@@ -1,24 +1,32 @@
 #pragma once
 
-// Finding the application's windows and plots the way every whole-application check needs them.
+// Finding the application's plots the way every whole-application check needs them.
 
-#include <QImage>
-#include <QList>
-
-class MainWindow;
-class QObject;
-class QWidget;
+#include "testsupport.h"
 
 namespace session
 {
 
-// The main menu's buttons that open a window.
-const QList<const char *> &menuButtons();
-// Clicks a main-menu button and returns the window it opened.
-QWidget *openFromMenu(MainWindow &menu, const char *button);
-QList<QWidget *> plotsOf(QWidget *window);
-bool isReference(const QObject *plot);
+inline QWidgetList plotsOf(QWidget *window)
+{
+    QWidgetList plots;
+    for (QWidget *w : window->findChildren<QWidget *>())
+        if (QString::fromLatin1(w->metaObject()->className())
+                .startsWith(QLatin1String("field"), Qt::CaseInsensitive))
+            plots.append(w);
+    return plots;
+}
+
+inline bool isReference(const QObject *plot)
+{
+    return QString::fromLatin1(plot->metaObject()->className()).contains(QLatin1String("Reper"));
+}
+
 // Paints a plot at its current size; an empty plot paints nothing.
-QImage paint(QWidget *plot);
+inline QImage paint(QWidget *plot)
+{
+    return plot->width() > 0 && plot->height() > 0 ? testsupport::grab(*plot, plot->size())
+                                                   : QImage();
+}
 
 } // namespace session
