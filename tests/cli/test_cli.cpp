@@ -20,7 +20,6 @@
 #include <QSlider>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
-#include <QXmlStreamReader>
 
 #include <functional>
 #include <memory>
@@ -47,7 +46,7 @@ std::unique_ptr<QWidget> makeWindow(const QString &id)
 }
 
 struct Result {
-    int status = -1;
+    int status;
     QByteArray out, err;
 };
 
@@ -67,9 +66,8 @@ Result runProgram(const QStringList &arguments, const QString &folder = QDir::te
     if (!p.waitForFinished(120000))
         p.kill();
     p.waitForFinished();
-    Result r{p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
-             p.readAllStandardError()};
-    return r;
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            p.readAllStandardError()};
 }
 
 // Paints the window until a harmonic glide has come to rest: ten pictures in a row alike.
@@ -83,8 +81,7 @@ void settle(QWidget &window)
     }
 }
 
-// The window brought to a state by hand, the way the lecturer does it: sliders moved to the
-// given steps, or the harmonics added and summed one by one.
+// Sliders moved by hand, or harmonics added and summed one by one.
 void drive(QWidget &window, const QVariantMap &state)
 {
     for (auto i = state.cbegin(); i != state.cend(); ++i) {
@@ -97,17 +94,12 @@ void drive(QWidget &window, const QVariantMap &state)
             window.findChild<QPushButton *>(QStringLiteral("sum"))->click();
             settle(window);
         }
-        QCOMPARE(window.findChild<QLabel *>(QStringLiteral("label_6"))->text(),
-                 i.value().toString());
     }
 }
 
-// What QWidget::grab() makes on a screen of device pixel ratio `scale`. Not a screen of ratio 2
-// itself: one such screen would make the style draw its buttons for that ratio on every screen.
+// What grab() makes on a screen of ratio `scale`, without such a screen.
 QImage grab(QWidget &window, int scale)
 {
-    if (scale == 1)
-        return window.grab().toImage();
     QPixmap pixmap(window.size() * scale);
     pixmap.setDevicePixelRatio(scale);
     pixmap.fill(Qt::transparent);
@@ -115,84 +107,10 @@ QImage grab(QWidget &window, int scale)
     return pixmap.toImage();
 }
 
-int differingPixels(const QImage &a, const QImage &b, int tolerance)
-{
-    if (a.size() != b.size())
-        return a.width() * a.height();
-    int count = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x)
-            count += !testsupport::near(a.pixelColor(x, y), b.pixelColor(x, y), tolerance);
-    return count;
-}
-
 QImage plain(QImage image)
 {
     image.setDevicePixelRatio(1);
     return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-}
-
-// The SVG drawn by the toolkit's own renderer at `size` device pixels.
-QImage renderSvg(const QString &path, QSize size)
-{
-    QSvgRenderer renderer(path);
-    if (!renderer.isValid())
-        return {};
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    renderer.render(&p);
-    return image;
-}
-
-// The rectangles of the bitmaps embedded in an SVG, in its own coordinates.
-QList<QRectF> svgBitmaps(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QXmlStreamReader xml(&file);
-    QList<QPointF> offsets{{0, 0}};
-    QList<QRectF> bitmaps;
-    static const QRegularExpression translate(
-        QStringLiteral("matrix\\(1,0,0,1,([-\\d.]+),([-\\d.]+)\\)"));
-    while (!xml.atEnd()) {
-        xml.readNext();
-        if (xml.isStartElement() && xml.name() == QLatin1String("g")) {
-            const auto m = translate.match(xml.attributes().value(QLatin1String("transform")));
-            offsets << offsets.last() + (m.hasMatch() ? QPointF(m.captured(1).toDouble(),
-                                                                m.captured(2).toDouble())
-                                                      : QPointF());
-        } else if (xml.isEndElement() && xml.name() == QLatin1String("g")) {
-            offsets.removeLast();
-        } else if (xml.isStartElement() && xml.name() == QLatin1String("image")) {
-            const auto a = xml.attributes();
-            bitmaps << QRectF(a.value(QLatin1String("x")).toDouble(),
-                              a.value(QLatin1String("y")).toDouble(),
-                              a.value(QLatin1String("width")).toDouble(),
-                              a.value(QLatin1String("height")).toDouble())
-                           .translated(offsets.last());
-        }
-    }
-    return bitmaps;
-}
-
-// Where the plots of a window are: every widget of a plot class.
-QList<QRect> plotRects(QWidget &window)
-{
-    QList<QRect> rects;
-    for (QWidget *w : window.findChildren<QWidget *>())
-        if (QLatin1String(w->metaObject()->className())
-                .startsWith(QLatin1String("field"), Qt::CaseInsensitive))
-            rects << QRect(w->mapTo(&window, QPoint()), w->size());
-    return rects;
-}
-
-// HOME and the configuration pointed into `home`: the pictures folder is looked up there.
-void useHome(const QTemporaryDir &home)
-{
-    qputenv("HOME", QFile::encodeName(home.path()));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("config"))));
 }
 
 QWidgetList visibleWindows()
@@ -204,18 +122,21 @@ QWidgetList visibleWindows()
     return found;
 }
 
-QScreen *screenNamed(const char *name)
+// Drawn by the toolkit's SVG renderer (antialiasing, text drawn another way), at most 2 % of the
+// pixels differ by more than a little.
+bool svgMatches(const QString &path, const QImage &shown)
 {
-    for (QScreen *s : QGuiApplication::screens())
-        if (s->name() == QLatin1String(name))
-            return s;
-    return nullptr;
+    QSvgRenderer renderer(path);
+    QImage image(shown.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    renderer.render(&painter);
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += !testsupport::near(image.pixelColor(x, y), shown.pixelColor(x, y), 64);
+    return renderer.isValid() && count <= 0.02 * shown.width() * shown.height();
 }
-
-// Drawing a picture a second way (antialiased edges, text through the SVG renderer) moves
-// at most this share of pixels more than a small amount.
-constexpr double svgDifferingShare = 0.02;
-constexpr int svgTolerance = 64;
 
 } // namespace
 
@@ -230,23 +151,19 @@ private slots:
         veltarn::showWindowsOn(nullptr, false);
     }
 
-    // What prints and exits needs no display.
     void informative_data()
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QStringList>("lines"); // each must be in the output
         QTest::addColumn<bool>("whole");        // and they are all of it, in this order
-        const QString version = QStringLiteral("veltarn " VELTARN_VERSION);
         QTest::newRow("--help")
             << QStringList{"--help"}
-            << QStringList{"--list",       "--demo <id>",          "--set <name=value,...>",
-                           "--windowed",   "--screen <N>",         "--export <file>",
-                           "--size <WxH>", "--scale <F>",          "--seconds <S>",
-                           "--version",    "Показать эту справку."}
+            << QStringList{"--list",       "--demo <id>",  "--set <name=value,...>",
+                           "--windowed",   "--screen <N>", "--export <file>",
+                           "--size <WxH>", "--scale <F>",  "--seconds <S>"}
             << false;
-        QTest::newRow("-h") << QStringList{"-h"} << QStringList{"--export <file>"} << false;
-        QTest::newRow("--version") << QStringList{"--version"} << QStringList{version} << true;
-        QTest::newRow("-v") << QStringList{"-v"} << QStringList{version} << true;
+        QTest::newRow("--version")
+            << QStringList{"--version"} << QStringList{"veltarn " VELTARN_VERSION} << true;
         QTest::newRow("--list")
             << QStringList{"--list"}
             << QStringList{"rectangle\tФормирование прямоугольного сигнала. Осцилляции Гиббса",
@@ -272,78 +189,48 @@ private slots:
             QVERIFY2(out.contains(line), qPrintable(line + QStringLiteral(" in:\n") + out));
     }
 
-    // The files written are the window's own picture: the PNG exactly, the SVG up to
-    // antialiasing, with no bitmap standing in for a plot.
+    // The files written are the window's own picture: the PNG exactly, the SVG up to antialiasing.
     void exportMatchesWindow_data()
     {
         QTest::addColumn<QString>("id");
-        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<QString>("set");
         QTest::addColumn<QVariantMap>("state"); // slider steps, or harmonics summed
         QTest::addColumn<QSize>("size");
         QTest::addColumn<int>("scale");
-        const QSize hall(1920, 1080);
-        QTest::newRow("shape reference") << "shape" << QStringList() << QVariantMap() << hall << 1;
-        QTest::newRow("rectangle 7 harmonics") << "rectangle" << QStringList{"--set", "harmonics=7"}
-                                               << QVariantMap{{"harmonics", 7}} << hall << 1;
-        QTest::newRow("triangle 20 harmonics, 1280x800")
-            << "triangle" << QStringList{"--set", "harmonics=20", "--size", "1280x800"}
-            << QVariantMap{{"harmonics", 20}} << QSize(1280, 800) << 1;
-        QTest::newRow("trapezoid 3 harmonics, ratio 2")
-            << "trapezoid" << QStringList{"--set", "harmonics=3", "--scale", "2"}
-            << QVariantMap{{"harmonics", 3}} << QSize(1600, 900) << 2;
-        QTest::newRow("pulse-train T=20 tau=6")
-            << "pulse-train" << QStringList{"--set", "T=20,tau=6"}
-            << QVariantMap{{"periodhorizontalSlider", 20}, {"lengthhorizontalSlider", 6}} << hall
-            << 1;
-        QTest::newRow("shape T=12 tau1=8 tau2=2, ratio 2")
-            << "shape" << QStringList{"--set", "T=12,tau1=8", "--set", "tau2=2", "--scale", "2"}
-            << QVariantMap{{"periodSlider", 12}, {"tau1Slider", 8}, {"tau2Slider", 2}}
-            << QSize(1600, 900) << 2;
-        QTest::newRow("modulation m=0.25 omega=1.5 Omega=5.00, 1400x1000")
-            << "modulation" << QStringList{"--set", "m=0.25,omega=1.5,Omega=5.00"}
-            << QVariantMap{{"MSlider", 25}, {"omegaMSlider", 150}, {"omegaNSlider", 500}}
-            << QSize(1400, 1000) << 1;
+        const auto row = [](const char *id, const char *set, const QVariantMap &state,
+                            QSize size = {1920, 1080}, int scale = 1) {
+            QTest::newRow(id) << QString(id) << QString(set) << state << size << scale;
+        };
+        row("rectangle", "harmonics=7", {{"harmonics", 7}});
+        row("triangle", "harmonics=20", {{"harmonics", 20}}, {1280, 800});
+        row("trapezoid", "harmonics=3", {{"harmonics", 3}}, {1600, 900}, 2);
+        row("pulse-train", "T=20,tau=6",
+            {{"periodhorizontalSlider", 20}, {"lengthhorizontalSlider", 6}});
+        row("shape", "T=12,tau1=8,tau2=2",
+            {{"periodSlider", 12}, {"tau1Slider", 8}, {"tau2Slider", 2}});
+        row("modulation", "m=0.25,omega=1.5,Omega=5.00",
+            {{"MSlider", 25}, {"omegaMSlider", 150}, {"omegaNSlider", 500}});
     }
     void exportMatchesWindow()
     {
         QFETCH(QString, id);
-        QFETCH(QStringList, options);
+        QFETCH(QString, set);
         QFETCH(QVariantMap, state);
         QFETCH(QSize, size);
         QFETCH(int, scale);
         QTemporaryDir folder;
-        if (size != QSize(1920, 1080) && !options.contains(QStringLiteral("--size")))
-            options << QStringLiteral("--size")
-                    << QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
-        const Result r = runProgram(
-            QStringList{"--demo", id, "--export", "figure.png", "--export", "figure.svg"} + options,
-            folder.path());
+        const Result r = runProgram({"--demo", id, "--set", set, "--export", "figure.png",
+                                     "--export", "figure.svg", "--size",
+                                     QStringLiteral("%1x%2").arg(size.width()).arg(size.height()),
+                                     "--scale", QString::number(scale)},
+                                    folder.path());
         QVERIFY2(r.status == 0 && r.err.isEmpty(), r.err.constData());
-
         const std::unique_ptr<QWidget> window = makeWindow(id);
         drive(*window, state);
         window->resize(size);
         const QImage shown = plain(grab(*window, scale));
-        QCOMPARE(shown.size(), size * scale);
-
-        const QImage png(folder.filePath(QStringLiteral("figure.png")));
-        QCOMPARE(png.size(), size * scale);
-        const int pngDiffers = differingPixels(plain(png), shown, 0);
-        QVERIFY2(pngDiffers == 0, qPrintable(QStringLiteral("%1 pixels differ").arg(pngDiffers)));
-
-        const QString svg = folder.filePath(QStringLiteral("figure.svg"));
-        const QImage drawn = renderSvg(svg, size * scale);
-        QVERIFY(!drawn.isNull());
-        const int svgDiffers = differingPixels(drawn, shown, svgTolerance);
-        QVERIFY2(svgDiffers <= svgDifferingShare * shown.width() * shown.height(),
-                 qPrintable(QStringLiteral("%1 of %2 pixels differ")
-                                .arg(svgDiffers)
-                                .arg(shown.width() * shown.height())));
-        const QList<QRect> plots = plotRects(*window);
-        QVERIFY(plots.size() >= 2);
-        for (const QRectF &bitmap : svgBitmaps(svg))
-            for (const QRect &plot : plots)
-                QVERIFY2(!bitmap.intersects(plot), "a bitmap stands in for a plot");
+        QCOMPARE(plain(QImage(folder.filePath(QStringLiteral("figure.png")))), shown);
+        QVERIFY(svgMatches(folder.filePath(QStringLiteral("figure.svg")), shown));
     }
 
     // Every kind of bad input: one line on stderr, status 2, and no file, not even a partial one.
@@ -361,38 +248,20 @@ private slots:
         row("unknown id", {"--demo", "sawtooth", "--export", "a.png"}, "sawtooth");
         row("missing value", {"--export", "a.png", "--demo"}, "--demo");
         row("extra argument", shape + QStringList{"extra"}, "extra");
-        row("demo twice", shape + QStringList{"--demo", "triangle"}, "--demo");
         row("export without demo", {"--export", "a.png"}, "--demo");
-        row("seconds without export", {"--demo", "shape", "--seconds", "3"}, "--seconds");
         row("unknown name", shape + QStringList{"--set", "tau=3"}, "tau");
-        row("no value", shape + QStringList{"--set", "T"}, "T");
         row("not a number", shape + QStringList{"--set", "T=ten"}, "T=ten");
-        row("rounded hundredths", {"--demo", "modulation", "--export", "a.png", "--set", "m=0.505"},
-            "m=0.505");
-        row("rounded to whole", {"--demo", "pulse-train", "--export", "a.png", "--set", "T=14.5"},
-            "T=14.5");
-        row("below range", {"--demo", "modulation", "--export", "a.png", "--set", "Omega=4.99"},
-            "Omega=4.99");
-        row("too many harmonics",
-            {"--demo", "triangle", "--export", "a.png", "--set", "harmonics=21"}, "harmonics=21");
+        row("between steps", shape + QStringList{"--set", "T=14.5"}, "T=14.5");
+        row("out of range", shape + QStringList{"--set", "T=21"}, "T=21");
         row("refused by the window",
             {"--demo", "pulse-train", "--export", "a.png", "--set", "T=5,tau=8"}, "tau=8");
         row("unknown suffix", {"--demo", "shape", "--export", "a.jpg"}, ".jpg");
         row("missing folder", {"--demo", "shape", "--export", "nowhere/a.png"}, "nowhere");
-        row("file is a folder", {"--demo", "shape", "--export", "taken.png"}, "taken.png");
         row("second file unwritable", shape + QStringList{"--export", "blocker/b.svg"}, "blocker");
         row("size form", shape + QStringList{"--size", "1920"}, "1920");
-        row("size below the window's", shape + QStringList{"--size", "200x100"}, "200x100");
         row("too many pixels", shape + QStringList{"--size", "9000x5000", "--scale", "2"}, "18000");
-        row("scale word", shape + QStringList{"--scale", "two"}, "two");
-        row("scale too large", shape + QStringList{"--scale", "9"}, "--scale");
-        row("seconds zero", shape + QStringList{"--seconds", "0"}, "--seconds");
-        row("screen word", {"--screen", "first"}, "first");
         row("no such screen", {"--screen", "7"}, "7", true);
-        row("refused start on screen", {"--demo", "pulse-train", "--set", "tau=20"}, "tau=20",
-            true);
-        row("refused start without display", {"--demo", "pulse-train", "--set", "tau=20"},
-            "tau=20");
+        row("refused on screen", {"--demo", "pulse-train", "--set", "tau=20"}, "tau=20", true);
     }
     void badInput()
     {
@@ -400,27 +269,20 @@ private slots:
         QFETCH(bool, display);
         QFETCH(QString, names);
         QTemporaryDir folder;
-        QFile blocker(folder.filePath(QStringLiteral("blocker")));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("taken.png")));
-
+        QVERIFY(QFile(folder.filePath(QStringLiteral("blocker"))).open(QIODevice::WriteOnly));
         const Result r = runProgram(arguments, folder.path(), display);
         QCOMPARE(r.status, 2);
         QVERIFY2(r.out.isEmpty(), r.out.constData());
         const QString err = QString::fromUtf8(r.err);
         QVERIFY2(err.startsWith(QLatin1String("veltarn: ")) && err.count(QLatin1Char('\n')) == 1 &&
-                     err.endsWith(QLatin1Char('\n')),
+                     err.endsWith(QLatin1Char('\n')) && err.contains(names),
                  qPrintable(err));
-        QVERIFY2(err.contains(names), qPrintable(err));
-        QDir dir(folder.path());
-        QCOMPARE(dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                 (QStringList{"blocker", "taken.png"}));
-        QVERIFY(QDir(folder.filePath(QStringLiteral("taken.png"))).isEmpty());
+        QCOMPARE(
+            QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+            QStringList{"blocker"});
     }
 
-    // --demo opens the demonstration through the menu, above it and in the starting state;
-    // "Главное меню" goes back to the menu.
+    // --demo opens the demonstration over the menu; "Главное меню" goes back to the menu.
     void demoOpensOverMenu_data()
     {
         QTest::addColumn<QString>("id");
@@ -431,10 +293,6 @@ private slots:
         QTest::newRow("pulse-train T=9 tau=9")
             << "pulse-train" << QStringList{"--set", "T=9,tau=9"}
             << QVariantMap{{"periodhorizontalSlider", 9}, {"lengthhorizontalSlider", 9}};
-        QTest::newRow("modulation omega=2") << "modulation" << QStringList{"--set", "omega=2"}
-                                            << QVariantMap{{"omegaMSlider", 200}};
-        QTest::newRow("rectangle 4 harmonics")
-            << "rectangle" << QStringList{"--set", "harmonics=4"} << QVariantMap{{"label_6", 4}};
     }
     void demoOpensOverMenu()
     {
@@ -442,7 +300,6 @@ private slots:
         QFETCH(QStringList, set);
         QFETCH(QVariantMap, state);
         const auto options = veltarn::cli::parse(QStringList{"veltarn", "--demo", id} + set);
-        QCOMPARE(options.action, veltarn::cli::Action::Run);
         QString error;
         const std::unique_ptr<MainWindow> menu = veltarn::cli::show(options, &error);
         QVERIFY2(menu, qPrintable(error));
@@ -452,12 +309,8 @@ private slots:
         QCOMPARE(demo->metaObject(), makeWindow(id)->metaObject());
         QVERIFY(menu->isFullScreen() && demo->isFullScreen());
         QTRY_COMPARE(QApplication::activeWindow(), demo);
-        for (auto i = state.cbegin(); i != state.cend(); ++i) {
-            QWidget *control = demo->findChild<QWidget *>(i.key());
-            QCOMPARE(
-                control->property(qobject_cast<QSlider *>(control) ? "value" : "text").toString(),
-                i.value().toString());
-        }
+        for (auto i = state.cbegin(); i != state.cend(); ++i)
+            QCOMPARE(demo->findChild<QSlider *>(i.key())->value(), i.value().toInt());
         const QPointer<QWidget> closing = demo;
         for (QPushButton *button : demo->findChildren<QPushButton *>())
             if (button->text() == QStringLiteral("Главное меню"))
@@ -475,8 +328,6 @@ private slots:
         QTest::newRow("full screen") << QStringList() << "hall" << true;
         QTest::newRow("--windowed") << QStringList{"--windowed"} << "hall" << false;
         QTest::newRow("--screen 1") << QStringList{"--screen", "1"} << "side" << true;
-        QTest::newRow("--screen 1 --windowed")
-            << QStringList{"--screen", "1", "--windowed"} << "side" << false;
     }
     void placement()
     {
@@ -488,35 +339,27 @@ private slots:
         QString error;
         const std::unique_ptr<MainWindow> menu = veltarn::cli::show(options, &error);
         QVERIFY2(menu, qPrintable(error));
-        const QRect area = screenNamed(qPrintable(screen))->geometry();
         for (QWidget *w : visibleWindows()) {
+            const QRect area = w->screen()->geometry();
             QCOMPARE(w->screen()->name(), screen);
             QCOMPARE(w->isFullScreen(), full);
             if (full) {
                 QTRY_COMPARE(w->geometry(), area);
             } else {
-                QVERIFY2(area.contains(w->frameGeometry()) && w->size() != area.size(),
-                         qPrintable(QStringLiteral("%1,%2 %3x%4")
-                                        .arg(w->x())
-                                        .arg(w->y())
-                                        .arg(w->width())
-                                        .arg(w->height())));
+                QVERIFY(area.contains(w->frameGeometry()) && w->size() != area.size());
             }
         }
     }
 
-    // Ctrl+S writes the window's picture twice, as PNG and SVG, into the pictures folder; the
-    // notice names both files and is in neither; Ctrl+C puts the same picture on the clipboard.
-    // A folder that cannot be made: the notice says so, no file, and the notice goes away.
+    // Ctrl+S: PNG and SVG of the window in the pictures folder, named in the notice; Ctrl+C: the
+    // same picture on the clipboard. A folder that cannot be made: a notice and no file.
     void saveAndCopy_data()
     {
         QTest::addColumn<QString>("id");
         QTest::addColumn<QString>("state"); // as the file name gives it
-        const char *const states[] = {"harmonics=0",        "harmonics=0",
-                                      "harmonics=0",        "T=14_tau=3",
-                                      "T=16_tau1=4_tau2=3", "m=0.50_omega=0.75_Omega=7.50"};
-        for (std::size_t i = 0; i < std::size(ids); ++i)
-            QTest::newRow(ids[i]) << ids[i] << states[i];
+        QTest::newRow("rectangle") << QStringLiteral("rectangle") << QStringLiteral("harmonics=0");
+        QTest::newRow("modulation")
+            << QStringLiteral("modulation") << QStringLiteral("m=0.50_omega=0.75_Omega=7.50");
         QTest::newRow("folder cannot be made") << "modulation" << QString(); // no state: refused
     }
     void saveAndCopy()
@@ -524,7 +367,8 @@ private slots:
         QFETCH(QString, id);
         QFETCH(QString, state);
         QTemporaryDir home;
-        useHome(home);
+        qputenv("HOME", QFile::encodeName(home.path()));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("config"))));
         QFile blocker(home.filePath(QStringLiteral("Pictures/Вельтарн")));
         if (state.isEmpty()) { // a file where the folder should be
             QVERIFY(QDir(home.path()).mkdir(QStringLiteral("Pictures")));
@@ -535,14 +379,12 @@ private slots:
         veltarn::showFullScreen(*window);
         QTRY_COMPARE(window->size(), QSize(1920, 1080));
         const QImage shown = plain(window->grab().toImage());
-
         veltarn::figures::savePicture(*window);
+        QPointer<QLabel> notice =
+            window->findChild<QLabel *>(QLatin1String(veltarn::figures::noticeName));
+        QVERIFY(notice && notice->isVisible());
         if (state.isEmpty()) {
-            const QPointer<QLabel> notice =
-                window->findChild<QLabel *>(QLatin1String(veltarn::figures::noticeName));
-            QVERIFY(notice && notice->isVisible());
-            QVERIFY2(notice->text().contains(QStringLiteral("не сохранён")),
-                     qPrintable(notice->text()));
+            QVERIFY(notice->text().contains(QStringLiteral("не сохранён")));
             QCOMPARE(QDir(home.filePath(QStringLiteral("Pictures")))
                          .entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
                      QStringList{"Вельтарн"});
@@ -551,30 +393,26 @@ private slots:
             return;
         }
         veltarn::figures::savePicture(*window); // the first one's notice is still up
+        notice = window->findChild<QLabel *>(QLatin1String(veltarn::figures::noticeName));
+        QVERIFY(notice && notice->isVisible());
         const QDir folder(home.filePath(QStringLiteral("Pictures/Вельтарн")));
         const QStringList files = folder.entryList(QDir::Files, QDir::Name);
         QCOMPARE(files.size(), 4);
-        const auto notice =
-            window->findChild<QLabel *>(QLatin1String(veltarn::figures::noticeName));
-        QVERIFY(notice && notice->isVisible());
         for (const QString &file : files) {
             QVERIFY2(file.startsWith(id + QLatin1Char('_') + state + QLatin1Char('_')),
                      qPrintable(file));
             const QString path = folder.filePath(file);
-            if (file.endsWith(QLatin1String(".png"))) {
-                QCOMPARE(differingPixels(plain(QImage(path)), shown, 0), 0);
-            } else {
-                QVERIFY(file.endsWith(QLatin1String(".svg")));
-                QVERIFY(differingPixels(renderSvg(path, shown.size()), shown, svgTolerance) <=
-                        svgDifferingShare * shown.width() * shown.height());
-            }
+            if (file.endsWith(QLatin1String(".png")))
+                QCOMPARE(plain(QImage(path)), shown);
+            else
+                QVERIFY(file.endsWith(QLatin1String(".svg")) && svgMatches(path, shown));
         }
         for (const QString &file : files.mid(2))
             QVERIFY2(notice->text().contains(file), qPrintable(notice->text()));
         QVERIFY(notice->geometry().bottom() < window->height());
 
         veltarn::figures::copyPicture(*window);
-        QCOMPARE(differingPixels(plain(QApplication::clipboard()->image()), shown, 0), 0);
+        QCOMPARE(plain(QApplication::clipboard()->image()), shown);
     }
 };
 

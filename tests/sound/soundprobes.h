@@ -1,7 +1,5 @@
 #pragma once
 
-// What the sound tests share: the output rate and the height of one tone in a stretch of sound.
-
 #include <cmath>
 #include <complex>
 #include <cstdint>
@@ -13,9 +11,8 @@ namespace soundprobes
 constexpr int rate = 48000;
 constexpr double twoPi = 6.283185307179586;
 
-// The tone of frequency f in x, whose sample 0 is sample `offset` of the sound, as a complex
-// amplitude (real part: the cosine's), through a four-term Blackman-Harris window: lines 5 Hz
-// apart in one second stay apart.
+// The complex amplitude (real part: the cosine's) of frequency f in x, whose sample 0 is sample
+// `offset` of the sound, through a four-term Blackman-Harris window.
 template <typename T>
 std::complex<double> toneAt(const std::vector<T> &x, double f, std::int64_t offset = 0)
 {
