@@ -5,10 +5,6 @@
 #include "draw/pixelframe.h"
 #include "testsupport.h"
 
-#include <QLabel>
-#include <QRandomGenerator>
-#include <QSlider>
-
 #include <tuple>
 
 namespace testsupport
@@ -44,17 +40,6 @@ template <typename Signal> void verifyLineSpectrum(const QImage &img, int axisRo
         QVERIFY(!pixelIs(img, draw::toPixel(x + step / 2), axisRow - height / 2, Qt::red));
     }
     VERIFY_PIXEL(img, draw::toPixel(10 + step / 2), axisRow, QColor(Qt::black)); // the axis
-}
-
-// What the named sliders or readouts of `w` show, on one line ("14 3").
-inline QString shown(const QWidget &w, const QStringList &names)
-{
-    QStringList values;
-    for (const QString &name : names) {
-        const auto *slider = w.findChild<QSlider *>(name);
-        values << (slider ? QString::number(slider->value()) : w.findChild<QLabel *>(name)->text());
-    }
-    return values.join(QLatin1Char(' '));
 }
 
 // Appends "name value" to `heard` for every value `sender` announces through `signal`.
