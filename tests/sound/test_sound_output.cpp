@@ -1,6 +1,7 @@
 // Plays through a sound server of its own with a null sink and records the sink's monitor.
 // Without the server and recorder programs it skips.
 
+#include "modulation/amplitudemodulatedsignal.h"
 #include "pulsetrain/periodicsignaldependences.h"
 #include "sound/soundcontroller.h"
 #include "sound/spectrum.h"
@@ -121,6 +122,30 @@ private slots:
                                 .arg(between)));
         c->toggle();
         QVERIFY(!c->isPlaying() && !button->isChecked());
+    }
+
+    // One window sounds at a time; "Главное меню" stops the sound of the window it closes.
+    void oneAtATimeAndStopOnClose()
+    {
+        periodicSignalDependences a;
+        amplitudeModulatedSignal b;
+        for (QWidget *w : std::initializer_list<QWidget *>{&a, &b}) {
+            w->resize(1200, 800);
+            w->ensurePolished();
+            w->layout()->activate();
+            w->show();
+        }
+        QVERIFY(QTest::qWaitForWindowExposed(&b));
+        sound::Controller *ca = sound::controllerOf(&a);
+        sound::Controller *cb = sound::controllerOf(&b);
+        ca->toggle();
+        QVERIFY(ca->isPlaying());
+        cb->toggle();
+        QVERIFY(cb->isPlaying() && !ca->isPlaying());
+        QVERIFY(!a.findChild<QPushButton *>(QStringLiteral("sound"))->isChecked());
+        b.findChild<QPushButton *>(QStringLiteral("pushButton"))->click();
+        QVERIFY(!cb->isPlaying() &&
+                !b.findChild<QPushButton *>(QStringLiteral("sound"))->isChecked());
     }
 };
 
