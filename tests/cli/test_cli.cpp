@@ -10,9 +10,11 @@
 #include "shape/signaldependence.h"
 #include "testsupport.h"
 
+#include <QBuffer>
 #include <QClipboard>
 #include <QDir>
 #include <QLabel>
+#include <QLayout>
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
@@ -149,6 +151,26 @@ private slots:
     {
         qDeleteAll(visibleWindows());
         veltarn::showWindowsOn(nullptr, false);
+    }
+
+    // Every plot reaches a vector figure as lines and text, never as a picture of itself.
+    void svgPlotsAreVectors()
+    {
+        for (const auto &make : {+[]() -> QWidget * { return new harmonicTriangle; },
+                                 +[]() -> QWidget * { return new signalDependence; },
+                                 +[]() -> QWidget * { return new amplitudeModulatedSignal; }}) {
+            const std::unique_ptr<QWidget> window(make());
+            window->resize(1920, 1080);
+            window->layout()->activate();
+            for (QWidget *plot : window->findChildren<QWidget *>())
+                if (QByteArray(plot->metaObject()->className()).toLower().startsWith("field")) {
+                    QBuffer svg;
+                    svg.open(QIODevice::WriteOnly);
+                    veltarn::figures::writeSvg(*plot, svg, QStringLiteral("plot"));
+                    QVERIFY2(!svg.data().contains("<image") && svg.data().contains("<text"),
+                             plot->metaObject()->className());
+                }
+        }
     }
 
     void informative_data()
