@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QLayout>
+#include <QTest>
+#include <QWidget>
+
 #include <cmath>
 #include <complex>
 #include <cstdint>
@@ -9,6 +13,17 @@ namespace soundprobes
 {
 
 constexpr int rate = 48000;
+
+// Shows a window at `size` with its layout settled first (the offscreen platform cannot take a
+// new minimum size afterwards); a hidden window never sounds.
+inline bool show(QWidget &window, QSize size)
+{
+    window.resize(size);
+    window.ensurePolished();
+    window.layout()->activate();
+    window.show();
+    return QTest::qWaitForWindowExposed(&window);
+}
 constexpr double twoPi = 6.283185307179586;
 
 // The complex amplitude (real part: the cosine's) of frequency f in x, whose sample 0 is sample

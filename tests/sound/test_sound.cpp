@@ -403,11 +403,7 @@ private slots:
     void synthesisHeardWhenGlideEnds()
     {
         harmonic w;
-        w.resize(1600, 900);
-        w.ensurePolished();
-        w.layout()->activate();
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(soundprobes::show(w, QSize(1600, 900)));
         auto *plot = w.findChild<synthesisPlot *>(QStringLiteral("Func"));
         sound::Controller *c = sound::controllerOf(&w);
         QSignalSpy settled(plot, &synthesisPlot::sumSettled);

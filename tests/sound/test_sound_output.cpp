@@ -73,11 +73,7 @@ private slots:
         QFETCH(int, period);
         QFETCH(int, length);
         periodicSignalDependences w;
-        w.resize(1200, 800);
-        w.ensurePolished();
-        w.layout()->activate();
-        w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QVERIFY(soundprobes::show(w, QSize(1200, 800)));
         auto *button = w.findChild<QPushButton *>(QStringLiteral("sound"));
         QVERIFY(button->isEnabled());
         QTest::mouseClick(button, Qt::LeftButton);
@@ -129,13 +125,7 @@ private slots:
     {
         periodicSignalDependences a;
         amplitudeModulatedSignal b;
-        for (QWidget *w : std::initializer_list<QWidget *>{&a, &b}) {
-            w->resize(1200, 800);
-            w->ensurePolished();
-            w->layout()->activate();
-            w->show();
-        }
-        QVERIFY(QTest::qWaitForWindowExposed(&b));
+        QVERIFY(soundprobes::show(a, QSize(1200, 800)) && soundprobes::show(b, QSize(1200, 800)));
         sound::Controller *ca = sound::controllerOf(&a);
         sound::Controller *cb = sound::controllerOf(&b);
         ca->toggle();
