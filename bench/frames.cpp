@@ -4,7 +4,8 @@
 //
 //   slider   one step of every slider of a parameter window, and back
 //   merge    one frame of the glide in a synthesis window, every harmonic summed
-//   expose   every widget of a window repainted, the main menu included
+//   expose   every widget of a window repainted, the main menu included, and a bare window
+//            of nothing but its ground
 
 #include "app/fullscreen.h"
 #include "app/mainwindow.h"
@@ -190,6 +191,16 @@ int main(int argc, char *argv[])
     std::printf("| window | step | runs | median ms | worst ms | median ms of the round trip "
                 "| paint events per step |\n");
     std::printf("|---|---|---|---|---|---|---|\n");
+
+    {
+        // The floor under every expose: a window of nothing but its ground, filled and taken
+        // by the server whole.
+        QWidget bare;
+        bare.setAutoFillBackground(true);
+        veltarn::showFullScreen(bare);
+        settle(1000);
+        measureExpose(&bare, "bare window (ground only)");
+    }
 
     MainWindow menu;
     veltarn::showFullScreen(menu);

@@ -23,6 +23,7 @@ protected:
         const auto &pens = synthesisPens::get();
         const std::vector<double> *harmonic =
             this->currentHarmonic ? &*this->currentHarmonic : nullptr;
+        p.eraseRect(this->rect());
         this->drawBackground(p, f);
         this->drawCurve(p, f, harmonic, pens.harmonic);
         if (this->harmonicNumber == 0) {

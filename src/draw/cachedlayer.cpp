@@ -28,19 +28,25 @@ bool copiesExactly(const QTransform &t)
 
 } // namespace
 
-void CachedLayer::draw(QPainter &p, const QWidget &w, const Painting &paint)
+CachedLayer::CachedLayer(QWidget &owner) : owner(owner)
 {
+    owner.setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void CachedLayer::draw(QPainter &p, const Painting &paint)
+{
+    const QWidget &w = owner;
     const QTransform t = p.deviceTransform();
+    const QColor groundNow = w.palette().color(w.backgroundRole());
     // A figure exported as vectors keeps its lines and text as such, never a picture of them;
-    // a widget without a ground of its own shows what lies beneath, which the layer cannot hold;
     // an empty widget has no layer to hold.
     const bool raster = p.paintEngine() && p.paintEngine()->type() == QPaintEngine::Raster;
-    if (!raster || !w.autoFillBackground() || !copiesExactly(t) || w.size().isEmpty()) {
+    if (!raster || !copiesExactly(t) || w.size().isEmpty()) {
+        p.fillRect(w.rect(), groundNow);
         paint(p);
         return;
     }
     const int scale = static_cast<int>(t.m11());
-    const QColor groundNow = w.palette().color(w.backgroundRole());
     if (image.isNull() || size != w.size() || image.devicePixelRatio() != scale ||
         font != w.font() || ground != groundNow) {
         size = w.size();

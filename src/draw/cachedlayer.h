@@ -18,21 +18,26 @@ namespace draw
 // plot's size and the screen's device pixel ratio. A frame copies it instead of drawing it
 // afresh. It is drawn again when the size, the device pixel ratio, the font or the ground
 // colour differ from those it was drawn at, or after invalidate(). Painted anywhere but a raster
-// image at whole device pixels (a vector figure, a rotated or fractionally placed rendering), or
-// for a widget that does not fill its own ground, the layer is drawn directly instead.
+// image at whole device pixels (a vector figure, a rotated or fractionally placed rendering),
+// the layer is drawn directly instead.
+//
+// The layer lays the owner's ground (its palette's background) itself, so the toolkit is told not
+// to fill it first: every pixel of a frame is then written once, not filled and then covered.
 class CachedLayer
 {
 public:
     using Painting = std::function<void(QPainter &)>;
 
-    // Puts the layer at the widget's top left corner. `paint` draws it as the widget's own
-    // paint handler would, on a painter that starts as the widget's painter starts, over the
-    // widget's ground.
-    void draw(QPainter &p, const QWidget &w, const Painting &paint);
+    explicit CachedLayer(QWidget &owner);
+
+    // Puts the layer at the owner's top left corner. `paint` draws it as the owner's paint
+    // handler would, on a painter that starts as the owner's painter starts, over its ground.
+    void draw(QPainter &p, const Painting &paint);
     // For state the layer shows that only its owner knows of.
     void invalidate() { image = QImage(); }
 
 private:
+    QWidget &owner;
     QImage image;
     QSize size;
     QFont font;

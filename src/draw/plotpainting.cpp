@@ -86,13 +86,18 @@ void drawSpectralLine(QPainter &p, int x, int axisRow, int tipRow, const QPen &l
 void drawMirroredCurve(QPainter &p, const PixelFrame &f, const std::vector<double> &times,
                        const std::vector<double> &samples)
 {
+    // One call for the whole curve; each segment is still stroked and blended on its own, in
+    // the order of separate calls, so overlapping segments darken exactly as before.
     const std::size_t n = std::min(times.size(), samples.size());
+    std::vector<QLine> segments;
+    segments.reserve(2 * n);
     for (std::size_t i = 1; i < n; ++i) {
         const int y1 = f.y(samples[i]);
         const int y0 = f.y(samples[i - 1]);
-        p.drawLine(QLine(f.x(times[i]), y1, f.x(times[i - 1]), y0));
-        p.drawLine(QLine(f.mirrorX(times[i]), y1, f.mirrorX(times[i - 1]), y0));
+        segments.emplace_back(f.x(times[i]), y1, f.x(times[i - 1]), y0);
+        segments.emplace_back(f.mirrorX(times[i]), y1, f.mirrorX(times[i - 1]), y0);
     }
+    p.drawLines(segments.data(), int(segments.size()));
 }
 
 } // namespace draw

@@ -299,7 +299,7 @@ void synthesisPlot::paintEvent(QPaintEvent *)
     const bool moving = merged || retreated;
     QPainter p(this);
     const draw::PixelFrame f = frame();
-    background.draw(p, *this, [&](QPainter &layer) {
+    background.draw(p, [&](QPainter &layer) {
         layer.setRenderHint(QPainter::Antialiasing);
         drawBackground(layer, f);
     });

@@ -146,7 +146,7 @@ private:
     std::vector<double> targetWeights;
     QTimer frameTimer;
     // Grid, axes, captions, ticks and the ideal signal: only the curves move.
-    draw::CachedLayer background;
+    draw::CachedLayer background{*this};
     std::vector<Snapshot> history;
     std::optional<std::vector<double>> retreatTarget;
     std::vector<double> retreatWeights;

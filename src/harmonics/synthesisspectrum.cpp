@@ -54,7 +54,7 @@ void synthesisSpectrum::paintEvent(QPaintEvent *)
     QPainter p(this);
     const int row = axisRow == AxisRow::BelowMiddle ? height() / 2 + 50 : 4 * height() / 5;
     const draw::PixelFrame f = draw::PixelFrame::spectrum(size(), axisColumn, row, scaleX, scaleY);
-    backdrop.draw(p, *this, [&](QPainter &layer) {
+    backdrop.draw(p, [&](QPainter &layer) {
         layer.setPen(synthesisPens::get().grid);
         draw::drawSpectrumGrid(layer, f, scaleX, scaleY);
         layer.setPen(synthesisPens::get().axis);

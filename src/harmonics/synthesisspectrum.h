@@ -50,5 +50,5 @@ private:
     const AxisRow axisRow;
     int shownHarmonics = 0;
     // Grid, axes and captions: only the highlighting of the lines changes.
-    draw::CachedLayer backdrop;
+    draw::CachedLayer backdrop{*this};
 };

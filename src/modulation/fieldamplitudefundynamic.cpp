@@ -68,7 +68,7 @@ void fieldAmplitudeFunDynamic::reperomegaM()
 void fieldAmplitudeFunDynamic::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    backdrop.draw(p, *this, [&](QPainter &layer) {
+    backdrop.draw(p, [&](QPainter &layer) {
         modulationplot::paintSignalBackdrop(layer, size(), tr("Сигнал"));
     });
     modulationplot::paintSignalCurve(p, size(), model);

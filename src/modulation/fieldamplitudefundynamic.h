@@ -47,5 +47,5 @@ private:
     void storeAndAnnounce(int position, Setter set, Announcement whole, Announcement hundredths);
 
     modulatedSignal model;
-    draw::CachedLayer backdrop;
+    draw::CachedLayer backdrop{*this};
 };

@@ -12,7 +12,7 @@ fieldAmplitudeFunReper::fieldAmplitudeFunReper(QWidget *parent) : QWidget(parent
 void fieldAmplitudeFunReper::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    picture.draw(p, *this, [&](QPainter &layer) {
+    picture.draw(p, [&](QPainter &layer) {
         modulationplot::paintSignal(layer, size(), model, tr("Реперный сигнал"));
     });
 }

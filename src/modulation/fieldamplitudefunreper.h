@@ -19,5 +19,5 @@ protected:
 
 private:
     modulatedSignal model;
-    draw::CachedLayer picture;
+    draw::CachedLayer picture{*this};
 };

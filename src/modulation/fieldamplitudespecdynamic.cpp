@@ -50,7 +50,7 @@ void fieldAmplitudeSpecDynamic::paintEvent(QPaintEvent *)
     model.computeLines();
     QPainter p(this);
     const modulationplot::SpectrumLayout layout(size(), model);
-    backdrop.draw(p, *this, [&](QPainter &layer) {
+    backdrop.draw(p, [&](QPainter &layer) {
         modulationplot::drawSpectrumBackdrop(layer, layout, tr("Спектр"));
     });
     modulationplot::drawSpectrumLines(p, layout, model);

@@ -30,5 +30,5 @@ protected:
 
 private:
     modulatedSignal model;
-    draw::CachedLayer backdrop;
+    draw::CachedLayer backdrop{*this};
 };

@@ -43,7 +43,7 @@ void fieldAmplitudeSpecReper::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     const SpectrumLayout layout(size(), model);
-    picture.draw(p, *this, [&](QPainter &layer) {
+    picture.draw(p, [&](QPainter &layer) {
         modulationplot::drawSpectrumBackdrop(layer, layout, tr("Реперный спектр"));
         drawAmplitudeLabels(layer, layout);
         drawFrequencyLabels(layer, layout);

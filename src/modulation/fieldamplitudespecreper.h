@@ -29,5 +29,5 @@ private:
     void drawFrequencyLabels(QPainter &p, const modulationplot::SpectrumLayout &l) const;
 
     modulatedSignal model;
-    draw::CachedLayer picture;
+    draw::CachedLayer picture{*this};
 };

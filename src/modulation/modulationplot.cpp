@@ -7,6 +7,8 @@
 #include <QPalette>
 #include <QWidget>
 
+#include <vector>
+
 namespace modulationplot
 {
 
@@ -18,14 +20,20 @@ constexpr double timeStep = 0.01;
 
 void drawCurve(QPainter &p, const draw::PixelFrame &f, const modulatedSignal &s)
 {
-    // Values are added to the axis row, so positive values lie below the time axis.
-    const auto row = [&](double t) { return draw::toPixel(s.value(t) * f.scaleY + f.originY); };
-    double t0 = 0.0;
-    for (int i = 0; i < curveSegments; ++i) {
-        const double t1 = t0 + timeStep;
-        p.drawLine(QLine(f.x(t0), row(t0), f.x(t1), row(t1)));
-        t0 = t1;
+    // Values are added to the axis row, so positive values lie below the time axis. Each point
+    // is computed once; each segment is still stroked and blended on its own, in order.
+    const auto point = [&](double t) {
+        return QPoint(f.x(t), draw::toPixel(s.value(t) * f.scaleY + f.originY));
+    };
+    std::vector<QLine> segments(curveSegments);
+    QPoint from = point(0.0);
+    double t = 0.0;
+    for (QLine &segment : segments) {
+        t += timeStep;
+        segment = QLine(from, point(t));
+        from = segment.p2();
     }
+    p.drawLines(segments.data(), curveSegments);
 }
 
 draw::PixelFrame signalFrame(QSize size)

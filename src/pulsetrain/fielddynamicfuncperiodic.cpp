@@ -55,6 +55,6 @@ void fieldDynamicFuncPeriodic::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     const auto f = draw::PixelFrame::centred(size(), signalScaleX, signalScaleY);
-    grid.draw(p, *this, [&](QPainter &layer) { paintPulseTrainGrid(layer, f); });
+    grid.draw(p, [&](QPainter &layer) { paintPulseTrainGrid(layer, f); });
     paintPulseTrainSignal(p, f, tr("Сигнал"), length, period);
 }

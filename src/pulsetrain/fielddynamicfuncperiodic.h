@@ -32,5 +32,5 @@ protected:
 private:
     double length = 3.0;
     double period = 14.0;
-    draw::CachedLayer grid;
+    draw::CachedLayer grid{*this};
 };

@@ -47,7 +47,7 @@ void fieldDynamicSpecPeriodic::paintEvent(QPaintEvent *)
     QPainter p(this);
     draw::LineSpectrumLayout layout;
     layout.title = tr("Спектр");
-    backdrop.draw(p, *this,
+    backdrop.draw(p,
                   [&](QPainter &layer) { draw::drawLineSpectrumBackdrop(layer, size(), layout); });
     draw::drawLineSpectrumLines(p, size(), layout, spectrum);
 }

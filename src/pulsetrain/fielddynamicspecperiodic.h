@@ -31,5 +31,5 @@ private:
     draw::LineSpectrum spectrum;
     double length = 3.0;
     double period = 14.0;
-    draw::CachedLayer backdrop;
+    draw::CachedLayer backdrop{*this};
 };

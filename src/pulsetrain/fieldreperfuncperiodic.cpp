@@ -18,7 +18,7 @@ void fieldReperFuncPeriodic::paintEvent(QPaintEvent *)
     QPainter p(this);
     const int axisRow = 3 * height() / 4;
     const auto f = draw::PixelFrame::withAxisRow(size(), axisRow, signalScaleX, signalScaleY);
-    picture.draw(p, *this, [&](QPainter &layer) {
+    picture.draw(p, [&](QPainter &layer) {
         paintPulseTrain(layer, f, tr("Реперный сигнал"), referenceLength, referencePeriod);
     });
 }

@@ -17,5 +17,5 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    draw::CachedLayer picture;
+    draw::CachedLayer picture{*this};
 };

@@ -23,6 +23,6 @@ void fieldReperSpecPeriodic::paintEvent(QPaintEvent *)
     layout.axisRowNumerator = 3;
     layout.axisRowDenominator = 4;
     layout.title = tr("Реперный спектр");
-    picture.draw(p, *this,
+    picture.draw(p,
                  [&](QPainter &layer) { draw::drawLineSpectrum(layer, size(), layout, spectrum); });
 }

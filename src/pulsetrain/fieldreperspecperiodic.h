@@ -18,5 +18,5 @@ protected:
 
 private:
     draw::LineSpectrum spectrum;
-    draw::CachedLayer picture;
+    draw::CachedLayer picture{*this};
 };

@@ -87,7 +87,7 @@ void fieldDependenceFuncDynamic::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     const auto f = draw::PixelFrame::centred(size(), signalScaleX, signalScaleY);
-    grid.draw(p, *this, [&](QPainter &layer) {
+    grid.draw(p, [&](QPainter &layer) {
         layer.setRenderHint(QPainter::Antialiasing);
         drawSignalGrid(layer, f);
     });

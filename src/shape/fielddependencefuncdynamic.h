@@ -42,5 +42,5 @@ private:
     bool lower(double &value, int ceiling, Announcement announce);
 
     dependenceSignal signal;
-    draw::CachedLayer grid;
+    draw::CachedLayer grid{*this};
 };

@@ -54,7 +54,7 @@ void fieldDependenceFuncReper::paintEvent(QPaintEvent *)
     QPainter p(this);
     const auto f =
         draw::PixelFrame::withAxisRow(size(), 3 * height() / 4, signalScaleX, signalScaleY);
-    picture.draw(p, *this, [&](QPainter &layer) {
+    picture.draw(p, [&](QPainter &layer) {
         layer.setRenderHint(QPainter::Antialiasing);
         drawSignalBackdrop(layer, f, signal, tr("Реперный сигнал"), signalPens().referenceText);
         drawDimensionMarks(layer, f);

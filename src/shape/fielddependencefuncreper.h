@@ -22,5 +22,5 @@ private:
     void drawDimensionMarks(QPainter &p, const draw::PixelFrame &f) const;
 
     dependenceSignal signal;
-    draw::CachedLayer picture;
+    draw::CachedLayer picture{*this};
 };

@@ -40,7 +40,7 @@ void fieldDependenceSpecDynamic::paintEvent(QPaintEvent *)
     QPainter p(this);
     refresh();
     const draw::LineSpectrumLayout layout = shape::liveSpectrumLayout(tr("Спектр"));
-    backdrop.draw(p, *this,
+    backdrop.draw(p,
                   [&](QPainter &layer) { draw::drawLineSpectrumBackdrop(layer, size(), layout); });
     draw::drawLineSpectrumLines(p, size(), layout, spectrum);
 }

@@ -30,5 +30,5 @@ private:
 
     dependenceSignal signal;
     draw::LineSpectrum spectrum;
-    draw::CachedLayer backdrop;
+    draw::CachedLayer backdrop{*this};
 };

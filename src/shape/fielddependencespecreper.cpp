@@ -20,6 +20,6 @@ void fieldDependenceSpecReper::paintEvent(QPaintEvent *)
     layout.axisRowDenominator = 4;
     // The vertical axis ends at the even height while the grid still runs to twice the axis row.
     layout.axisEndsAtEvenHeight = true;
-    picture.draw(p, *this,
+    picture.draw(p,
                  [&](QPainter &layer) { draw::drawLineSpectrum(layer, size(), layout, spectrum); });
 }

@@ -20,5 +20,5 @@ protected:
 private:
     dependenceSignal signal;
     draw::LineSpectrum spectrum;
-    draw::CachedLayer picture;
+    draw::CachedLayer picture{*this};
 };

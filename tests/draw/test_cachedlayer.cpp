@@ -63,13 +63,13 @@ public:
         setAutoFillBackground(true);
     }
     int layerPaints = 0;
-    draw::CachedLayer layer;
+    draw::CachedLayer layer{*this};
 
 protected:
     void paintEvent(QPaintEvent *) override
     {
         QPainter p(this);
-        layer.draw(p, *this, [this](QPainter &l) {
+        layer.draw(p, [this](QPainter &l) {
             ++layerPaints;
             l.drawLine(0, 0, width(), height());
         });
