@@ -12,10 +12,7 @@
 
 #include <QBuffer>
 #include <QDir>
-#include <QLabel>
-#include <QPointer>
 #include <QProcess>
-#include <QPushButton>
 #include <QScreen>
 #include <QSlider>
 #include <QSvgRenderer>
@@ -302,30 +299,6 @@ private slots:
         }
         for (auto i = state.cbegin(); i != state.cend(); ++i)
             QCOMPARE(demo->findChild<QSlider *>(i.key())->value(), i.value().toInt());
-    }
-
-    // A pictures folder that cannot be made (a file stands there): a notice and no file.
-    void saveRefused()
-    {
-        QTemporaryDir home;
-        qputenv("HOME", QFile::encodeName(home.path()));
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("config"))));
-        QFile blocker(home.filePath(QStringLiteral("Pictures/Вельтарн")));
-        QVERIFY(QDir(home.path()).mkdir(QStringLiteral("Pictures")) &&
-                blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-        const std::unique_ptr<QWidget> window = makeWindow(QStringLiteral("modulation"));
-        veltarn::showFullScreen(*window);
-        veltarn::figures::savePicture(*window);
-        const QPointer<QLabel> notice =
-            window->findChild<QLabel *>(QLatin1String(veltarn::figures::noticeName));
-        QVERIFY(notice && notice->isVisible() &&
-                notice->text().contains(QStringLiteral("не сохранён")));
-        QCOMPARE(QDir(home.filePath(QStringLiteral("Pictures")))
-                     .entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
-                 QStringList{"Вельтарн"});
-        QVERIFY(QFileInfo(blocker).isFile() && blocker.size() == 0);
-        QTRY_VERIFY_WITH_TIMEOUT(notice.isNull(), veltarn::figures::noticeDuration + 2000);
     }
 };
 
