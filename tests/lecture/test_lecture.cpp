@@ -179,7 +179,7 @@ private slots:
             {"startPeriodicSpectres", "periodhorizontalSlider", Qt::Key_End, 25},
             {"startPeriodicSpectres", "periodhorizontalSlider", Qt::Key_Home, 14},
             {"startPeriodicSpectres", "lengthhorizontalSlider", Qt::Key_End, 3},
-            {"startPeriodicSpectres", "lengthhorizontalSlider", Qt::Key_Up, 4},
+            {"startAmplitudeModSignal", "MSlider", Qt::Key_Up, 51},
             {"startSignalDependence", "periodSlider", Qt::Key_PageUp, 6},
             {"startSignalDependence", "tau1Slider", Qt::Key_PageUp, 4},
             {"startSignalDependence", "tau2Slider", Qt::Key_PageDown, 3},
