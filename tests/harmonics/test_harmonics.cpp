@@ -205,6 +205,7 @@ private slots:
         const auto wide = makePlot(kind), resized = makePlot(kind);
         const QSize w(2500, 500), n(1000, 500);
         QCOMPARE(atEdges(grabPlot(*wide, w), darkBlue), 4);
+        QCOMPARE(makeModel(kind)->coefficients().size(), std::size_t(20)); // a line per harmonic
         const double step = makeModel(kind)->omega * 0.03125;
         for (int i = 0; i < 500; ++i)
             QCOMPARE(wide->sampleTime(i), i * step);
