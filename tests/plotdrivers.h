@@ -1,14 +1,12 @@
 #pragma once
 
-// Bringing a plot to a state through its own slots, in an order its rules accept from any state
-// it accepts; shared by the baseline pictures and the session's fresh plots.
+// Bringing a plot to a state through its own slots, in an order its rules accept from any state.
 
 #include "modulation/fieldamplitudefundynamic.h"
 #include "modulation/fieldamplitudespecdynamic.h"
 
 namespace drive
 {
-
 // `summed` harmonics added and summed, then, when `alone`, the next one added on its own.
 template <typename P> void synthesis(P &plot, int summed, bool alone)
 {
@@ -28,6 +26,7 @@ template <typename P> void pulses(P &plot, int period, int length)
     plot.periodValueChanged(period);
 }
 
+// (T, τ1, τ2), likewise.
 template <typename P> void trapezoids(P &plot, int period, int tau1, int tau2)
 {
     plot.periodValueChanged(20);
@@ -55,5 +54,4 @@ inline void modulation(fieldAmplitudeSpecDynamic &plot, int depth, int omegaM, i
     plot.omegaNValueChanged(omegaN / 100);
     plot.omegaNxValueChanged(omegaN % 100);
 }
-
 } // namespace drive

@@ -1,10 +1,68 @@
-#include "draw/pixelframe.h"
+#include "draw/cachedlayer.h"
 #include "draw/plotpainting.h"
+#include "harmonics/harmonic.h" // the windows' forms bring their plots' headers
+#include "modulation/amplitudemodulatedsignal.h"
+#include "pulsetrain/periodicsignaldependences.h"
+#include "shape/signaldependence.h"
 #include "testsupport.h"
 
+#include <functional>
 #include <limits>
+#include <memory>
 
-using draw::PixelFrame;
+using Factory = std::function<std::unique_ptr<QWidget>()>;
+using Change = std::function<void(QWidget &)>;
+Q_DECLARE_METATYPE(Factory)
+Q_DECLARE_METATYPE(Change)
+
+namespace
+{
+// A row named after the plot's class: a plot made afresh, and a change of its parameters.
+template <class Plot> void row(Change change = {})
+{
+    QTest::newRow(Plot::staticMetaObject.className())
+        << Factory([] { return std::make_unique<Plot>(); }) << change;
+}
+
+template <class Plot, typename... A> Change call(void (Plot::*slot)(A...), A... args)
+{
+    return [=](QWidget &w) { (static_cast<Plot &>(w).*slot)(args...); };
+}
+
+QImage paintAt(QWidget &plot, QSize size, int dpr)
+{
+    plot.resize(size);
+    QImage img(size * dpr, QImage::Format_ARGB32_Premultiplied);
+    img.setDevicePixelRatio(dpr);
+    img.fill(Qt::transparent);
+    plot.render(&img);
+    return img;
+}
+
+// A layer that counts how often it is painted.
+class CountingPlot : public QWidget
+{
+public:
+    CountingPlot()
+    {
+        setPalette(QPalette(QColor(240, 255, 240)));
+        setAutoFillBackground(true);
+    }
+    int layerPaints = 0;
+    draw::CachedLayer layer{*this};
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        layer.draw(p, [this](QPainter &l) {
+            ++layerPaints;
+            l.drawLine(0, 0, width(), height());
+        });
+    }
+};
+
+} // namespace
 
 class TestDraw : public QObject
 {
@@ -12,63 +70,107 @@ class TestDraw : public QObject
 
 private slots:
     // Truncation toward zero, defined for every double a slot can make.
-    void toPixel_data()
-    {
-        QTest::addColumn<double>("value");
-        QTest::addColumn<int>("expected");
-        QTest::newRow("positive") << 61.99 << 61;
-        QTest::newRow("negative") << -61.99 << -61;
-        QTest::newRow("just below zero") << -0.5 << 0;
-        QTest::newRow("NaN") << std::numeric_limits<double>::quiet_NaN() << 0;
-        QTest::newRow("+inf") << std::numeric_limits<double>::infinity() << 1000000;
-        QTest::newRow("-inf") << -std::numeric_limits<double>::infinity() << -1000000;
-    }
     void toPixel()
     {
-        QFETCH(double, value);
-        QFETCH(int, expected);
-        QCOMPARE(draw::toPixel(value), expected);
+        const double inf = std::numeric_limits<double>::infinity();
+        const std::pair<double, int> cases[] = {{61.99, 61},    {-61.99, -61},
+                                                {-0.5, 0},      {std::nan(""), 0},
+                                                {inf, 1000000}, {-inf, -1000000}};
+        for (const auto &[value, expected] : cases)
+            QCOMPARE(draw::toPixel(value), expected);
     }
 
-    // Grids, axes, a spectral line and a mirrored curve painted on white land on the rows and
-    // columns their frames give, and nowhere else.
-    void primitivesLandOnTheirPixels()
+    // A plot painted through a series of sizes, device pixel ratios, fonts, grounds and a change
+    // of its parameters shows at every step exactly what a plot made afresh for that step shows.
+    // The synthesis plots keep their layer in their base classes: one of each stands for three.
+    void matchesAFreshPlotThroughChanges_data()
     {
-        QImage img(400, 200, QImage::Format_ARGB32_Premultiplied);
-        img.fill(Qt::white);
-        const PixelFrame f = PixelFrame::centred(img.size(), 50, 20); // origin (200, 100)
-        {
-            QPainter p(&img);
-            p.setPen(draw::makePen(draw::gridColour, 1, Qt::FlatCap));
-            draw::drawMirroredGrid(p, f, 50, 20);
-            draw::drawSpectrumGrid(p, PixelFrame::spectrum(QSize(400, 40), 10, 10, 50, 20), 50, 20);
-            p.setPen(draw::makePen(Qt::black, 1, Qt::SquareCap));
-            draw::drawVerticalAxis(p, f.originX, f.extentY);
-            draw::drawHorizontalAxis(p, f.originY, f.extentX);
-            draw::drawSpectralLine(p, 30, f.originY, f.y(2.0),
-                                   draw::makePen(Qt::red, 6, Qt::FlatCap),
-                                   draw::makePen(Qt::blue, 16, Qt::RoundCap));
-            p.setPen(draw::makePen(Qt::green, 3, Qt::FlatCap));
-            draw::drawMirroredCurve(p, f, {0.0, 1.0, 2.0}, {-3.0, -3.0, -4.0});
+        QTest::addColumn<Factory>("factory");
+        QTest::addColumn<Change>("change");
+        row<FieldFunc>(call(&synthesisPlot::addHarmonic));
+        row<FieldSpec>(call(&synthesisSpectrum::moveSpec));
+        row<fieldReperFuncPeriodic>();
+        row<fieldReperSpecPeriodic>();
+        row<fieldDynamicFuncPeriodic>(call(&fieldDynamicFuncPeriodic::periodValueChanged, 6));
+        row<fieldDynamicSpecPeriodic>(call(&fieldDynamicSpecPeriodic::periodValueChanged, 6));
+        row<fieldDependenceFuncReper>();
+        row<fieldDependenceSpecReper>();
+        row<fieldDependenceFuncDynamic>(call(&fieldDependenceFuncDynamic::periodValueChanged, 30));
+        row<fieldDependenceSpecDynamic>(call(&fieldDependenceSpecDynamic::periodValueChanged, 30));
+        row<fieldAmplitudeFunReper>();
+        row<fieldAmplitudeSpecReper>();
+        row<fieldAmplitudeFunDynamic>(call(&fieldAmplitudeFunDynamic::omegaMValueChanged, 150));
+        row<fieldAmplitudeSpecDynamic>(call(&fieldAmplitudeSpecDynamic::omegaMValueChanged, 2));
+    }
+    void matchesAFreshPlotThroughChanges()
+    {
+        QFETCH(Factory, factory);
+        QFETCH(Change, change);
+        // Width, height, device pixel ratio, point size, white ground, parameters changed.
+        const int moments[][6] = {
+            {600, 300, 1, 14, 0, 0}, {600, 300, 1, 14, 0, 0}, {600, 300, 2, 14, 0, 0},
+            {640, 330, 2, 14, 0, 0}, {640, 330, 1, 14, 0, 0}, {640, 330, 1, 14, 0, 1},
+            {640, 330, 1, 18, 0, 1}, {640, 330, 1, 18, 1, 1}, {600, 300, 2, 18, 1, 1}};
+        const std::unique_ptr<QWidget> kept = factory();
+        const auto bringTo = [&change](QWidget &plot, const int *m, bool changeNow) {
+            QFont font = testsupport::plotFont();
+            font.setPointSize(m[3]);
+            plot.setFont(font);
+            if (m[4])
+                plot.setPalette(QPalette(Qt::white));
+            if (changeNow && change)
+                change(plot);
+        };
+        bool keptChanged = false;
+        for (const auto &m : moments) {
+            bringTo(*kept, m, m[5] && !keptChanged);
+            keptChanged = m[5];
+            const std::unique_ptr<QWidget> fresh = factory();
+            bringTo(*fresh, m, m[5]);
+            const QSize size(m[0], m[1]);
+            QVERIFY2(paintAt(*kept, size, m[2]) == paintAt(*fresh, size, m[2]),
+                     qPrintable(QStringLiteral("moment %1").arg(&m - moments)));
         }
-        const QColor grid = draw::gridColour;
-        VERIFY_PIXEL(img, 150, 50, grid);  // column cx − 50
-        VERIFY_PIXEL(img, 250, 50, grid);  // column cx + 50
-        VERIFY_PIXEL(img, 120, 60, grid);  // row cy − 40
-        VERIFY_PIXEL(img, 120, 140, grid); // row cy + 40
-        VERIFY_PIXEL(img, 120, 61, Qt::white);
-        VERIFY_PIXEL(img, 10, 5, Qt::white); // the spectrum grid starts one step right of its axis
-        VERIFY_PIXEL(img, 60, 5, grid);
-        VERIFY_PIXEL(img, 200, 150, Qt::black);                       // vertical axis
-        VERIFY_PIXEL(img, 120, 100, Qt::black);                       // time axis
-        VERIFY_PIXEL(img, 203, 6, Qt::black);                         // upward arrowhead
-        QVERIFY(testsupport::columnHas(img, 393, 95, 98, Qt::black)); // right arrowhead
-        VERIFY_PIXEL(img, 30, 80, Qt::red);  // the spectral line between axis and tip
-        VERIFY_PIXEL(img, 37, 60, Qt::blue); // the disc at the tip, 40 pixels up
-        VERIFY_PIXEL(img, 30, 50, Qt::white);
-        VERIFY_PIXEL(img, 225, 160, Qt::green); // the curve at t = 0.5 and its mirror image
-        VERIFY_PIXEL(img, 175, 160, Qt::green);
-        VERIFY_PIXEL(img, 225, 145, Qt::white);
+    }
+
+    // The layer is painted once and then copied, until something it depends on changes.
+    void paintedAgainOnlyWhenItsInputsChange_data()
+    {
+        QTest::addColumn<Change>("change");
+        QTest::addColumn<bool>("paintsAgain");
+        QTest::newRow("nothing") << Change([](QWidget &) {}) << false;
+        QTest::newRow("size") << Change([](QWidget &w) { w.resize(300, 201); }) << true;
+        QTest::newRow("font") << Change([](QWidget &w) {
+            QFont f = w.font();
+            f.setPointSize(f.pointSize() + 3);
+            w.setFont(f);
+        }) << true;
+        QTest::newRow("ground") << Change([](QWidget &w) { w.setPalette(QPalette(Qt::white)); })
+                                << true;
+        QTest::newRow("invalidated")
+            << Change([](QWidget &w) { static_cast<CountingPlot &>(w).layer.invalidate(); })
+            << true;
+    }
+    void paintedAgainOnlyWhenItsInputsChange()
+    {
+        QFETCH(Change, change);
+        QFETCH(bool, paintsAgain);
+        for (const int dpr : {1, 2}) {
+            CountingPlot plot;
+            paintAt(plot, QSize(300, 200), dpr);
+            paintAt(plot, QSize(300, 200), dpr);
+            QCOMPARE(plot.layerPaints, 1);
+            change(plot);
+            paintAt(plot, plot.size(), dpr);
+            QCOMPARE(plot.layerPaints, paintsAgain ? 2 : 1);
+            paintAt(plot, plot.size(), 3 - dpr);
+            QCOMPARE(plot.layerPaints, paintsAgain ? 3 : 2);
+        }
+        CountingPlot empty; // squeezed to no height (a window made very small): painted directly
+        empty.resize(300, 0);
+        QImage pixel(1, 1, QImage::Format_ARGB32_Premultiplied);
+        empty.render(&pixel, QPoint(), QRegion(0, 0, 1, 1));
+        QCOMPARE(empty.layerPaints, 1);
     }
 };
 
