@@ -297,9 +297,10 @@ private slots:
         const QByteArray b = f.readAll();
         QCOMPARE(b.size(), 44 + 2 * 24000);
         QVERIFY(b.startsWith("RIFF") && b.mid(8, 8) == "WAVEfmt " && b.mid(36, 4) == "data");
-        QCOMPARE((QList<quint32>{le(b, 4, 4), le(b, 20, 2), le(b, 22, 2), le(b, 24, 4),
-                                 le(b, 34, 2), le(b, 40, 4)}),
-                 (QList<quint32>{quint32(b.size() - 8), 1, 1, rate, 16, 2 * 24000}));
+        QCOMPARE(
+            (QList<quint32>{le(b, 4, 4), le(b, 16, 4), le(b, 20, 2), le(b, 22, 2), le(b, 24, 4),
+                            le(b, 28, 4), le(b, 32, 2), le(b, 34, 2), le(b, 40, 4)}),
+            (QList<quint32>{quint32(b.size() - 8), 16, 1, 1, rate, 2 * rate, 2, 16, 2 * 24000}));
         const std::vector<std::int16_t> expected =
             sound::renderClip(spectrumOf(trainDense), 0.5, rate);
         for (std::size_t i = 0; i < expected.size(); ++i)
