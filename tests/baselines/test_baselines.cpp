@@ -39,17 +39,14 @@ namespace
 
 using Plot = std::unique_ptr<QWidget>;
 
-template <typename P> Plot fresh()
-{
-    return std::make_unique<P>();
-}
-
-// A plot of kind P, then driven by `drive` with the given values.
+// A plot of kind P, driven through its slots to the given values (none: as it opens).
 template <typename P, typename... Values> std::function<Plot()> driven(Values... values)
 {
     return [=] {
         auto plot = std::make_unique<P>();
-        if constexpr (std::is_base_of_v<synthesisPlot, P>)
+        if constexpr (sizeof...(Values) == 0)
+            return plot;
+        else if constexpr (std::is_base_of_v<synthesisPlot, P>)
             drive::synthesis(*plot, values...);
         else if constexpr (std::is_base_of_v<synthesisSpectrum, P>)
             for (int k = 0; k < (values + ...); ++k)
@@ -69,42 +66,42 @@ const struct State {
     const char *name;
     std::function<Plot()> make;
 } states[] = {
-    {"rectangle-signal-ideal", fresh<FieldFunc>},
+    {"rectangle-signal-ideal", driven<FieldFunc>()},
     {"rectangle-signal-first-alone", driven<FieldFunc>(0, true)},
     {"rectangle-signal-3-summed-4th-alone", driven<FieldFunc>(3, true)},
     {"rectangle-signal-20-summed", driven<FieldFunc>(20, false)},
-    {"rectangle-spectrum", fresh<FieldSpec>},
+    {"rectangle-spectrum", driven<FieldSpec>()},
     {"rectangle-spectrum-4-lit", driven<FieldSpec>(4)},
-    {"triangle-signal-ideal", fresh<fieldFuncHarmonicTriangle>},
+    {"triangle-signal-ideal", driven<fieldFuncHarmonicTriangle>()},
     {"triangle-signal-3-summed-4th-alone", driven<fieldFuncHarmonicTriangle>(3, true)},
     {"triangle-spectrum-4-lit", driven<fieldSpecHarmonicTriangle>(4)},
-    {"trapeze-signal-ideal", fresh<fieldFuncHarmonicTrapeze>},
+    {"trapeze-signal-ideal", driven<fieldFuncHarmonicTrapeze>()},
     {"trapeze-signal-3-summed-4th-alone", driven<fieldFuncHarmonicTrapeze>(3, true)},
     {"trapeze-spectrum-4-lit", driven<fieldSpecHarmonicTrapeze>(4)},
-    {"pulses-signal-reference", fresh<fieldReperFuncPeriodic>},
-    {"pulses-spectrum-reference", fresh<fieldReperSpecPeriodic>},
-    {"pulses-signal-14-3", fresh<fieldDynamicFuncPeriodic>},
+    {"pulses-signal-reference", driven<fieldReperFuncPeriodic>()},
+    {"pulses-spectrum-reference", driven<fieldReperSpecPeriodic>()},
+    {"pulses-signal-14-3", driven<fieldDynamicFuncPeriodic>()},
     {"pulses-signal-tau-equals-T", driven<fieldDynamicFuncPeriodic>(10, 10)},
     {"pulses-signal-5-1", driven<fieldDynamicFuncPeriodic>(5, 1)},
-    {"pulses-spectrum-14-3", fresh<fieldDynamicSpecPeriodic>},
+    {"pulses-spectrum-14-3", driven<fieldDynamicSpecPeriodic>()},
     {"pulses-spectrum-tau-equals-T", driven<fieldDynamicSpecPeriodic>(10, 10)},
     {"pulses-spectrum-5-1", driven<fieldDynamicSpecPeriodic>(5, 1)},
-    {"shape-signal-reference", fresh<fieldDependenceFuncReper>},
-    {"shape-spectrum-reference", fresh<fieldDependenceSpecReper>},
-    {"shape-signal-16-4-3", fresh<fieldDependenceFuncDynamic>},
+    {"shape-signal-reference", driven<fieldDependenceFuncReper>()},
+    {"shape-spectrum-reference", driven<fieldDependenceSpecReper>()},
+    {"shape-signal-16-4-3", driven<fieldDependenceFuncDynamic>()},
     {"shape-signal-tau2-zero", driven<fieldDependenceFuncDynamic>(16, 4, 0)},
     {"shape-signal-rectangles", driven<fieldDependenceFuncDynamic>(16, 4, 4)},
     {"shape-signal-tau1-equals-T", driven<fieldDependenceFuncDynamic>(12, 12, 6)},
-    {"shape-spectrum-16-4-3", fresh<fieldDependenceSpecDynamic>},
+    {"shape-spectrum-16-4-3", driven<fieldDependenceSpecDynamic>()},
     {"shape-spectrum-tau2-zero", driven<fieldDependenceSpecDynamic>(16, 4, 0)},
     {"shape-spectrum-rectangles", driven<fieldDependenceSpecDynamic>(16, 4, 4)},
-    {"modulation-signal-reference", fresh<fieldAmplitudeFunReper>},
-    {"modulation-spectrum-reference", fresh<fieldAmplitudeSpecReper>},
-    {"modulation-signal-reference-values", fresh<fieldAmplitudeFunDynamic>},
+    {"modulation-signal-reference", driven<fieldAmplitudeFunReper>()},
+    {"modulation-spectrum-reference", driven<fieldAmplitudeSpecReper>()},
+    {"modulation-signal-reference-values", driven<fieldAmplitudeFunDynamic>()},
     {"modulation-signal-depth-1", driven<fieldAmplitudeFunDynamic>(100, 75, 750)},
     {"modulation-signal-depth-0", driven<fieldAmplitudeFunDynamic>(0, 75, 750)},
     {"modulation-signal-omega-0", driven<fieldAmplitudeFunDynamic>(50, 0, 500)},
-    {"modulation-spectrum-reference-values", fresh<fieldAmplitudeSpecDynamic>},
+    {"modulation-spectrum-reference-values", driven<fieldAmplitudeSpecDynamic>()},
     {"modulation-spectrum-depth-1", driven<fieldAmplitudeSpecDynamic>(100, 75, 750)},
     {"modulation-spectrum-omega-0", driven<fieldAmplitudeSpecDynamic>(50, 0, 750)},
     {"modulation-spectrum-depth-1-omega-0", driven<fieldAmplitudeSpecDynamic>(100, 0, 900)},
@@ -112,32 +109,19 @@ const struct State {
 };
 
 // Where the plots' font comes from on a Debian system, to name what to install.
-const char *const fontPackages[][2] = {{"DejaVu Sans", "fonts-dejavu-core"},
-                                       {"Liberation Sans", "fonts-liberation"},
-                                       {"IPAPMincho", "fonts-ipafont-mincho"}};
-
 QString packageOf(const QString &family)
 {
-    for (const auto &f : fontPackages)
-        if (family == QLatin1String(f[0]))
-            return QLatin1String(f[1]);
-    return QStringLiteral("the package providing ") + family;
+    const std::map<QString, QString> packages = {{"DejaVu Sans", "fonts-dejavu-core"},
+                                                 {"Liberation Sans", "fonts-liberation"},
+                                                 {"IPAPMincho", "fonts-ipafont-mincho"}};
+    return packages.count(family) ? packages.at(family)
+                                  : QStringLiteral("the package providing ") + family;
 }
 
 const QString baselineDir = QStringLiteral(VELTARN_BASELINE_DIR);
 const QString failedDir = QStringLiteral(VELTARN_FAILED_DIR);
 const QString fontFile = baselineDir + QStringLiteral("/font.txt");
-bool regenerating()
-{
-    return qEnvironmentVariableIntValue("VELTARN_REGENERATE_BASELINES") == 1;
-}
-
-// The font a demonstration window hands its plots.
-QFont windowPlotFont()
-{
-    harmonic window;
-    return window.findChild<QWidget *>(QStringLiteral("Func"))->font();
-}
+const bool regenerating = qEnvironmentVariableIntValue("VELTARN_REGENERATE_BASELINES") == 1;
 
 // The plot painted at `size` into an image of the given device pixel ratio. Hidden, a
 // synthesis plot takes one glide frame for each paint: sixty paints (of one pixel) end any glide.
@@ -154,24 +138,6 @@ QImage paint(QWidget &plot, QSize size, int ratio)
     return img;
 }
 
-// Differing pixels red on a faded copy of the expected picture; their count and bounding box.
-QImage difference(const QImage &expected, const QImage &actual, int &count, QRect &box)
-{
-    QImage diff = expected.convertToFormat(QImage::Format_ARGB32);
-    count = 0;
-    for (int y = 0; y < diff.height(); ++y)
-        for (int x = 0; x < diff.width(); ++x) {
-            if (expected.pixel(x, y) != actual.pixel(x, y)) {
-                ++count;
-                box |= QRect(x, y, 1, 1);
-                diff.setPixel(x, y, qRgb(255, 0, 0));
-            } else {
-                diff.setPixel(x, y, QColor(diff.pixel(x, y)).lighter(170).rgb());
-            }
-        }
-    return diff;
-}
-
 } // namespace
 
 class TestBaselines : public QObject
@@ -185,10 +151,10 @@ private slots:
     // changes every caption, so its absence is a failure that names what to install.
     void initTestCase()
     {
-        font = windowPlotFont();
+        font = harmonic().findChild<QWidget *>(QStringLiteral("Func"))->font();
         const QFontInfo info(font);
         QFile file(fontFile);
-        if (regenerating()) {
+        if (regenerating) {
             QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
             file.write(info.family().toUtf8() + '\n');
             return;
@@ -227,7 +193,7 @@ private slots:
         const QString name = QString::fromLatin1(QTest::currentDataTag()) + ".png";
         const QImage expected =
             QImage(baselineDir + '/' + name).convertToFormat(QImage::Format_ARGB32_Premultiplied);
-        if (regenerating()) {
+        if (regenerating) {
             if (expected != actual)
                 QVERIFY(actual.save(baselineDir + '/' + name, "PNG", 0));
             return;
@@ -238,20 +204,29 @@ private slots:
         QCOMPARE(expected.size(), actual.size());
         if (expected == actual)
             return;
+        // Differing pixels red on a faded copy of the expected picture.
+        QImage diff = expected.convertToFormat(QImage::Format_ARGB32);
         int count = 0;
         QRect box;
-        const QImage diff = difference(expected, actual, count, box);
+        for (int y = 0; y < diff.height(); ++y)
+            for (int x = 0; x < diff.width(); ++x) {
+                const bool differs = expected.pixel(x, y) != actual.pixel(x, y);
+                count += differs;
+                box |= differs ? QRect(x, y, 1, 1) : QRect();
+                diff.setPixel(
+                    x, y, differs ? qRgb(255, 0, 0) : QColor(diff.pixel(x, y)).lighter(170).rgb());
+            }
         QDir().mkpath(failedDir);
         const QString stem = failedDir + '/' + QString(name).chopped(4);
         actual.save(stem + ".actual.png");
         diff.save(stem + ".diff.png");
-        QFAIL(qPrintable(QStringLiteral("%1 pixels differ within (%2, %3)–(%4, %5); wrote %6 "
-                                        "and %7 (expected: %8/%9)")
+        QFAIL(qPrintable(QStringLiteral("%1 pixels differ within (%2, %3) %4x%5; wrote %6 and %7 "
+                                        "(expected: %8/%9)")
                              .arg(count)
                              .arg(box.left())
                              .arg(box.top())
-                             .arg(box.right())
-                             .arg(box.bottom())
+                             .arg(box.width())
+                             .arg(box.height())
                              .arg(stem + ".actual.png", stem + ".diff.png", baselineDir, name)));
     }
 };

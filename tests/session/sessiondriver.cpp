@@ -4,92 +4,21 @@
 #include "sound/soundcontroller.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QLayout>
-#include <QPushButton>
 #include <QSlider>
-#include <QTest>
-
-#include <array>
 
 namespace
 {
 
-QList<QWidget *> openWindows(const MainWindow &menu)
+using session::Pick;
+
+// "Главное меню" (and Esc) close the window: rarer than the demonstration's own controls.
+bool spared(const QWidget *w, const Pick &pick)
 {
-    QList<QWidget *> windows;
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (w != &menu && w->isVisible())
-            windows.append(w);
-    return windows;
+    return w->objectName().startsWith(QLatin1String("pushButton")) && pick(8) != 0;
 }
 
-} // namespace
-
-SessionDriver::SessionDriver(MainWindow &menu, quint64 seed,
-                             std::map<QString, Invariant> invariants)
-    : menu(menu), random(seed), invariants(std::move(invariants))
-{
-}
-
-QString SessionDriver::step()
-{
-    const QList<QWidget *> windows = openWindows(menu);
-    QString done;
-    touched = nullptr;
-    // A lecturer keeps a couple of windows open at most; beyond that one of them is closed.
-    if (windows.size() > 2) {
-        windows[pick(int(windows.size()))]->close();
-        done = QStringLiteral("close a window");
-    } else if ((windows.isEmpty() || pick(40) == 0) && pick(4) == 0) {
-        touched = openByDigit(done);
-    } else if (windows.isEmpty() || pick(40) == 0) {
-        const char *button = testsupport::menuWindows[pick(7)][0];
-        touched = testsupport::openFromMenu(menu, button);
-        done = QStringLiteral("open %1").arg(QLatin1String(button));
-    } else {
-        touched = windows[pick(int(windows.size()))];
-        done = touched->objectName() + QStringLiteral(": ") + actOn(touched);
-    }
-    // A closed window is destroyed later; let that happen now.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    return done;
-}
-
-QString SessionDriver::actOn(QWidget *window)
-{
-    // Out of 15: four clicks, two tab-and-space, three slider moves, two resizes, one sound
-    // toggle, two keys, one wait.
-    const int r = pick(15);
-    if (r < 4)
-        return click(window);
-    if (r < 6)
-        return tabAndSpace(window);
-    if (r < 9)
-        return moveSlider(window);
-    if (r < 11)
-        return resize(window);
-    if (r < 12)
-        return toggleSound(window);
-    if (r < 14)
-        return pressKey(window);
-    const int ms = 1 + pick(17);
-    QTest::qWait(ms);
-    return QStringLiteral("wait %1 ms").arg(ms);
-}
-
-QString SessionDriver::toggleSound(QWidget *window)
-{
-    // What the S key does; a window without a sound output ignores it.
-    sound::Controller *c = sound::controllerOf(window);
-    if (!c)
-        return QStringLiteral("no sound");
-    c->toggle();
-    return QStringLiteral("sound %1")
-        .arg(c->isPlaying() ? QStringLiteral("on") : QStringLiteral("off"));
-}
-
-QString SessionDriver::click(QWidget *window)
+QString click(QWidget *window, const Pick &pick)
 {
     QList<QAbstractButton *> buttons;
     for (QAbstractButton *b : window->findChildren<QAbstractButton *>())
@@ -98,8 +27,7 @@ QString SessionDriver::click(QWidget *window)
     if (buttons.isEmpty())
         return QStringLiteral("no button");
     QAbstractButton *chosen = buttons[pick(int(buttons.size()))];
-    // "Главное меню" closes the window: rarer than the demonstration's own buttons.
-    if (chosen->objectName().startsWith(QLatin1String("pushButton")) && pick(8) != 0)
+    if (spared(chosen, pick))
         return QStringLiteral("no click");
     // A person clicks a place on the screen: whatever lies on top there gets the click.
     auto *target = qobject_cast<QAbstractButton *>(
@@ -110,80 +38,52 @@ QString SessionDriver::click(QWidget *window)
     return QStringLiteral("click %1").arg(target->objectName());
 }
 
-QString SessionDriver::tabAndSpace(QWidget *window)
-{
-    const int tabs = pick(6);
-    for (int i = 0; i < tabs; ++i)
-        QTest::keyClick(window->focusWidget() ? window->focusWidget() : window,
-                        pick(3) == 0 ? Qt::Key_Backtab : Qt::Key_Tab);
-    QWidget *focus = window->focusWidget();
-    if (!focus || (focus->objectName().startsWith(QLatin1String("pushButton")) && pick(8) != 0))
-        return QStringLiteral("tab x%1").arg(tabs);
-    QTest::keyClick(focus, Qt::Key_Space);
-    return QStringLiteral("tab x%1, space on %2").arg(tabs).arg(focus->objectName());
-}
-
-QString SessionDriver::moveSlider(QWidget *window)
+QString moveSlider(QWidget *window, const Pick &pick)
 {
     const QList<QSlider *> sliders = window->findChildren<QSlider *>();
     if (sliders.isEmpty())
-        return click(window);
+        return click(window, pick);
     QSlider *s = sliders[pick(int(sliders.size()))];
     if (pick(2) == 0) {
         s->setValue(s->minimum() + pick(s->maximum() - s->minimum() + 1));
         return QStringLiteral("%1 = %2").arg(s->objectName()).arg(s->value());
     }
-    static const std::array<Qt::Key, 8> keys = {Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home,
-                                                Qt::Key_End,    Qt::Key_Up,       Qt::Key_Down,
-                                                Qt::Key_Left,   Qt::Key_Right};
-    const Qt::Key key = keys[std::size_t(pick(int(keys.size())))];
+    static const Qt::Key keys[] = {Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End,
+                                   Qt::Key_Up,     Qt::Key_Down,     Qt::Key_Left, Qt::Key_Right};
+    const Qt::Key key = keys[pick(8)];
     QTest::keyClick(s, key);
     return QStringLiteral("%1 key %2").arg(s->objectName()).arg(int(key), 0, 16);
 }
 
-QString SessionDriver::pressKey(QWidget *window)
+QString pressKey(QWidget *window, const Pick &pick)
 {
     // The remote's keys, the letters of both layouts with their text, and the other lecture keys.
-    static const std::array<int, 17> keys = {
-        Qt::Key_PageDown, Qt::Key_PageUp, Qt::Key_Right, Qt::Key_Left,   Qt::Key_Home, Qt::Key_End,
-        Qt::Key_Up,       Qt::Key_Down,   Qt::Key_F5,    Qt::Key_F11,    Qt::Key_F1,   Qt::Key_B,
-        Qt::Key_Period,   0x0418,         0x042E,        Qt::Key_Escape, Qt::Key_Space};
-    const int key = keys[std::size_t(pick(int(keys.size())))];
+    static const int keys[] = {Qt::Key_Tab,   Qt::Key_Backtab, Qt::Key_PageDown, Qt::Key_PageUp,
+                               Qt::Key_Right, Qt::Key_Left,    Qt::Key_Home,     Qt::Key_End,
+                               Qt::Key_Up,    Qt::Key_Down,    Qt::Key_F5,       Qt::Key_F11,
+                               Qt::Key_F1,    Qt::Key_B,       Qt::Key_Period,   0x0418,
+                               0x042E,        Qt::Key_Escape,  Qt::Key_Space};
+    const int key = keys[pick(int(std::size(keys)))];
     const QString text = key < 0x0500 ? QString(QChar(key)).toLower() : QString();
-    // Esc goes back to the menu: as rare as a click on "Главное меню".
-    if (key == Qt::Key_Escape && pick(8) != 0)
-        return QStringLiteral("no Esc");
+    QWidget *focus = window->focusWidget() ? window->focusWidget() : window;
+    if (key == Qt::Key_Escape ? pick(8) != 0 : key == Qt::Key_Space && spared(focus, pick))
+        return QStringLiteral("no Esc or Space");
     const Qt::KeyboardModifiers modifiers =
         key == Qt::Key_F5 && pick(2) == 0 ? Qt::ShiftModifier : Qt::NoModifier;
-    QWidget *focus = window->focusWidget() ? window->focusWidget() : window;
     QTest::sendKeyEvent(QTest::Click, focus, Qt::Key(key), text, modifiers);
     return QStringLiteral("key %1 on %2").arg(key, 0, 16).arg(focus->objectName());
 }
 
-QWidget *SessionDriver::openByDigit(QString &done)
+QString resize(QWidget *window, const Pick &pick)
 {
-    const int digit = pick(6);
-    const QList<QWidget *> before = QApplication::topLevelWidgets();
-    QTest::keyClick(menu.focusWidget() ? menu.focusWidget() : &menu, Qt::Key(Qt::Key_1 + digit));
-    done = QStringLiteral("key %1 on the menu").arg(digit + 1);
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (!before.contains(w)) {
-            w->setMinimumSize(w->minimumSize()); // held, as openFromMenu does
-            return w;
-        }
-    return nullptr;
-}
-
-QString SessionDriver::resize(QWidget *window)
-{
-    static const std::array<QSize, 5> odd = {QSize(0, 0), QSize(1, 1), QSize(1, 2000),
-                                             QSize(8000, 600), QSize(2, 3)};
-    const QSize size = pick(6) == 0 ? odd[std::size_t(pick(int(odd.size())))]
-                                    : QSize(1 + pick(1400), 1 + pick(900));
+    static const QSize odd[] = {QSize(0, 0), QSize(1, 1), QSize(1, 2000), QSize(8000, 600),
+                                QSize(2, 3)};
+    const QSize size = pick(6) == 0 ? odd[pick(5)] : QSize(1 + pick(1400), 1 + pick(900));
+    const QString to = QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
     const QList<QWidget *> plots = session::plotsOf(window);
     if (plots.isEmpty() || pick(2) == 0) {
         window->resize(size);
-        return QStringLiteral("resize to %1x%2").arg(size.width()).arg(size.height());
+        return QStringLiteral("resize to ") + to;
     }
     QWidget *plot = plots[pick(int(plots.size()))];
     plot->resize(size);
@@ -191,39 +91,75 @@ QString SessionDriver::resize(QWidget *window)
     // The layout puts the plot back where it belongs, as it would on the next window resize.
     window->layout()->invalidate();
     window->layout()->activate();
-    return QStringLiteral("resize %1 to %2x%3")
-        .arg(plot->objectName())
-        .arg(size.width())
-        .arg(size.height());
+    return QStringLiteral("resize %1 to %2").arg(plot->objectName(), to);
 }
 
-QString SessionDriver::check()
+// What the S key does; a window without a sound output ignores it.
+QString toggleSound(QWidget *window)
 {
-    const QList<QWidget *> windows = openWindows(menu);
-    // Pictures of destroyed windows go, so that a new plot at a reused address starts afresh.
-    for (auto it = referencePictures.begin(); it != referencePictures.end();) {
-        bool alive = false;
-        for (QWidget *w : windows)
-            alive = alive || session::plotsOf(w).contains(it->first);
-        it = alive ? std::next(it) : referencePictures.erase(it);
-    }
-    for (QWidget *window : windows) {
-        if (window == touched) {
-            for (QWidget *plot : session::plotsOf(window)) {
-                const QImage now = session::paint(plot);
-                if (!session::isReference(plot))
-                    continue;
-                QImage &first = referencePictures[plot];
-                if (first.size() != now.size())
-                    first = now;
-                else if (first != now)
-                    return plot->objectName() + QStringLiteral(" changed its reference picture");
+    sound::Controller *c = sound::controllerOf(window);
+    if (!c)
+        return QStringLiteral("no sound");
+    c->toggle();
+    return QStringLiteral("sound %1").arg(c->isPlaying() ? "on" : "off");
+}
+
+QString actOn(QWidget *window, const Pick &pick)
+{
+    // Out of 15: four clicks, three slider moves, two resizes, one sound
+    // toggle, four keys (Tab and Space among them), one wait.
+    const int r = pick(15);
+    if (r < 4)
+        return click(window, pick);
+    if (r < 6)
+        return pressKey(window, pick);
+    if (r < 9)
+        return moveSlider(window, pick);
+    if (r < 11)
+        return resize(window, pick);
+    if (r < 12)
+        return toggleSound(window);
+    if (r < 14)
+        return pressKey(window, pick);
+    const int ms = 1 + pick(17);
+    QTest::qWait(ms);
+    return QStringLiteral("wait %1 ms").arg(ms);
+}
+
+} // namespace
+
+QString session::randomStep(MainWindow &menu, const Pick &pick, QWidget *&touched)
+{
+    QList<QWidget *> windows;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w != &menu && w->isVisible())
+            windows.append(w);
+    QString done;
+    touched = nullptr;
+    // A lecturer keeps a couple of windows open at most; beyond that one of them is closed.
+    if (windows.size() > 2) {
+        windows[pick(int(windows.size()))]->close();
+        done = QStringLiteral("close a window");
+    } else if ((windows.isEmpty() || pick(40) == 0) && pick(4) == 0) {
+        const int digit = pick(6);
+        const QWidgetList before = QApplication::topLevelWidgets();
+        QTest::keyClick(menu.focusWidget() ? menu.focusWidget() : &menu,
+                        Qt::Key(Qt::Key_1 + digit));
+        done = QStringLiteral("key %1 on the menu").arg(digit + 1);
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (!before.contains(w)) {
+                w->setMinimumSize(w->minimumSize()); // held, as openFromMenu does
+                touched = w;
             }
-        }
-        const auto promise = invariants.find(window->objectName());
-        const QString broken = promise != invariants.end() ? promise->second(window) : QString();
-        if (!broken.isEmpty())
-            return window->objectName() + QStringLiteral(": ") + broken;
+    } else if (windows.isEmpty() || pick(40) == 0) {
+        const char *button = testsupport::menuWindows[pick(7)][0];
+        touched = testsupport::openFromMenu(menu, button);
+        done = QStringLiteral("open %1").arg(QLatin1String(button));
+    } else {
+        touched = windows[pick(int(windows.size()))];
+        done = touched->objectName() + QStringLiteral(": ") + actOn(touched, pick);
     }
-    return QString();
+    // A closed window is destroyed later; let that happen now.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return done;
 }

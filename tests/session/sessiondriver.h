@@ -1,50 +1,35 @@
 #pragma once
 
-// Drives the application the way a lecturer can: buttons clicked where they are visible, focus
-// moved with Tab and activated with Space (covered buttons included), sliders dragged or moved by
-// every key a slider takes, the presenter remote's and the lecture keys pressed wherever the focus
-// is, windows and single plots resized to anything, windows opened from the main menu (by click
-// or digit key) and closed again. One seeded generator makes every choice, so a failing session
-// can be replayed.
+// The random lecture: steps a lecturer can take, and what every window promises after any of
+// them.
 
 #include "windows.h"
 
-#include <QImage>
-
 #include <functional>
-#include <map>
-#include <random>
+#include <memory>
 
 class MainWindow;
 
-class SessionDriver
+namespace session
 {
-public:
-    // Returns an empty string while a window keeps its promises, else what it broke.
-    using Invariant = std::function<QString(QWidget *window)>;
 
-    SessionDriver(MainWindow &menu, quint64 seed, std::map<QString, Invariant> invariants);
+// A seeded choice of 0 … count − 1.
+using Pick = std::function<int(int count)>;
 
-    // One random step; returns what it did.
-    QString step();
-    // Checks the promises of every open window; paints every plot of the window the last step
-    // acted on and checks that its reference plots still show their first picture.
-    QString check();
+// Buttons clicked where they are visible, focus moved with Tab and activated with Space, sliders
+// dragged or moved by every key a slider takes, the remote's and the lecture keys pressed wherever
+// the focus is, windows and single plots resized to anything, windows opened from the menu (by
+// click or digit key) and closed. Returns what it did; `touched` is the window it acted on.
+QString randomStep(MainWindow &menu, const Pick &pick, QWidget *&touched);
 
-private:
-    QString actOn(QWidget *window);
-    QString click(QWidget *window);
-    QString tabAndSpace(QWidget *window);
-    QString moveSlider(QWidget *window);
-    QString pressKey(QWidget *window);
-    QWidget *openByDigit(QString &done);
-    QString resize(QWidget *window);
-    QString toggleSound(QWidget *window);
-    int pick(int count) { return std::uniform_int_distribution<int>(0, count - 1)(random); }
+// What a demonstration window breaks of its promises, or nothing.
+QString brokenPromise(QWidget *window);
 
-    MainWindow &menu;
-    std::mt19937_64 random;
-    const std::map<QString, Invariant> invariants;
-    QWidget *touched = nullptr;
-    std::map<QWidget *, QImage> referencePictures;
-};
+// A plot of the live plot's class brought to its parameters through its slots, standing alone;
+// null for an unknown class or a synthesis plot whose glide still moves or was stopped part-way
+// by the next harmonic (a state no fresh plot reaches).
+std::unique_ptr<QWidget> freshPlot(QWidget *live);
+// How a live plot's picture differs from that of a fresh plot at its size and font, or nothing.
+QString differsFromFresh(QWidget *plot);
+
+} // namespace session

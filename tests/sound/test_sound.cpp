@@ -6,6 +6,8 @@
 #include "harmonics/trapezesignal.h"
 #include "harmonics/trianglesignal.h"
 #include "modulation/amplitudemodulatedsignal.h"
+#include "modulation/fieldamplitudespecdynamic.h"
+#include "pulsetrain/fielddynamicspecperiodic.h"
 #include "pulsetrain/periodicsignaldependences.h"
 #include "pulsetrain/pulsetrainsignal.h"
 #include "shape/fielddependencespecdynamic.h"
@@ -33,20 +35,50 @@ namespace
 using soundprobes::rate;
 
 struct Tone {
-    double frequency;
-    double amplitude;
+    double frequency, amplitude;
 };
 
-using Steps = std::vector<std::pair<const char *, int>>;
+template <class Window> QWidget *make()
+{
+    return new Window;
+}
 
-// A window brought to a state through its own controls (a slider set, or a button clicked that
-// many times), and the lines its plot draws there.
-struct Case {
+// Each window with the controls a state is reached through, in order: sliders set, or a button
+// clicked that many times.
+const struct Window {
     const char *name;
-    std::function<QWidget *()> open;
-    Steps steps;
-    std::function<std::vector<Tone>(QWidget &)> lines;
-};
+    QWidget *(*open)();
+    std::vector<const char *> controls;
+} windows[] = {
+    {"rectangle", make<harmonic>, {"sum"}},
+    {"triangle", make<harmonicTriangle>, {"sum"}},
+    {"trapeze", make<harmonicTrapeze>, {"sum"}},
+    {"pulse train",
+     make<periodicSignalDependences>,
+     {"lengthhorizontalSlider", "periodhorizontalSlider", "lengthhorizontalSlider"}},
+    {"shape",
+     make<signalDependence>,
+     {"tau2Slider", "tau1Slider", "periodSlider", "tau1Slider", "tau2Slider"}},
+    {"modulation", make<amplitudeModulatedSignal>, {"MSlider", "omegaMSlider", "omegaNSlider"}}};
+
+const struct Case {
+    const char *name;
+    int window;
+    std::vector<int> values;
+} cases[] = {{"rectangle, constant only", 0, {1}},
+             {"rectangle, 4 summed", 0, {4}},
+             {"triangle, all 20", 1, {20}},
+             {"trapeze, 7 summed", 2, {7}},
+             {"train, reference", 3, {1, 14, 3}},
+             {"train, T 25 τ 1", 3, {1, 25, 1}},
+             {"train, T 1 τ 1 (constant)", 3, {1, 1, 1}},
+             {"train, T 2 τ 1", 3, {1, 2, 1}},
+             {"shape, reference", 4, {0, 1, 16, 4, 3}},
+             {"shape, T 1 τ1 1 τ2 0", 4, {0, 1, 1, 1, 0}},
+             {"modulation, reference", 5, {50, 75, 750}},
+             {"modulation, ω 0", 5, {50, 0, 750}}};
+
+enum Row { triangle20 = 2, trainRef = 4, trainDense = 5, trainHigh = 7, amRef = 10 };
 
 std::vector<Tone> series(double f, int count, const std::function<double(int)> &c)
 {
@@ -56,76 +88,35 @@ std::vector<Tone> series(double f, int count, const std::function<double(int)> &
     return tones;
 }
 
-template <class Window, class Model> Case synthesis(const char *name, int sums)
+// The lines the window's spectrum draws, at the frequencies they are played at.
+std::vector<Tone> drawn(QWidget &w)
 {
-    return {name,
-            [] { return new Window; },
-            {{"sum", sums}},
-            [sums](QWidget &) {
-                const Model m;
-                return series(220.0, sums, [&m](int k) { return m.coefficient(k); });
-            }};
+    if (auto *f = w.findChild<synthesisPlot *>(QStringLiteral("Func"))) {
+        std::unique_ptr<synthesisModel> m = std::make_unique<rectangleSignal>();
+        if (qobject_cast<harmonicTriangle *>(&w))
+            m = std::make_unique<triangleSignal>();
+        if (qobject_cast<harmonicTrapeze *>(&w))
+            m = std::make_unique<trapezeSignal>();
+        return series(220.0, f->harmonicsSummed(), [&m](int k) { return m->coefficient(k); });
+    }
+    if (auto *p = w.findChild<fieldDynamicSpecPeriodic *>()) {
+        pulseTrainSignal s;
+        s.setParameters(p->heldLength(), p->heldPeriod());
+        return series(3080.0 / p->heldPeriod(), 200, [&s](int n) { return s.coefficient(n); });
+    }
+    if (auto *p = w.findChild<fieldDependenceSpecDynamic *>()) {
+        const dependenceSignal &s = p->parameters();
+        return series(3080.0 / s.period, 200, [&s](int n) { return s.coefficient(n); });
+    }
+    // Carrier 5 at 100 ωN, sidebands of 5 m / 2 at 100 (ωN ± ωM), merged when ωM is 0.
+    const modulatedSignal &m = w.findChild<fieldAmplitudeSpecDynamic *>()->signalModel();
+    const double n = 100 * m.omegaN(), s = 100 * m.omegaM(), side = 2.5 * m.depth();
+    if (s == 0)
+        return {{n, 5 + 2 * side}};
+    return {{n - s, side}, {n, 5}, {n + s, side}};
 }
 
-Case train(const char *name, int period, int length)
-{
-    return {name,
-            [] { return new periodicSignalDependences; },
-            {{"lengthhorizontalSlider", 1},
-             {"periodhorizontalSlider", period},
-             {"lengthhorizontalSlider", length}},
-            [=](QWidget &) {
-                pulseTrainSignal s;
-                s.setParameters(length, period);
-                return series(3080.0 / period, 200, [&s](int n) { return s.coefficient(n); });
-            }};
-}
-
-Case shape(const char *name, int period, int tau1, int tau2)
-{
-    return {name,
-            [] { return new signalDependence; },
-            {{"tau2Slider", 0},
-             {"tau1Slider", 1},
-             {"periodSlider", period},
-             {"tau1Slider", tau1},
-             {"tau2Slider", tau2}},
-            [=](QWidget &w) {
-                const dependenceSignal &s =
-                    w.findChild<fieldDependenceSpecDynamic *>(QStringLiteral("Spec"))->parameters();
-                return series(3080.0 / period, 200, [&s](int n) { return s.coefficient(n); });
-            }};
-}
-
-Case modulation(const char *name, int m, int omegaM, std::vector<Tone> lines)
-{
-    return {name,
-            [] { return new amplitudeModulatedSignal; },
-            {{"MSlider", m}, {"omegaMSlider", omegaM}, {"omegaNSlider", 750}},
-            [lines](QWidget &) { return lines; }};
-}
-
-const std::vector<Case> &cases()
-{
-    static const std::vector<Case> all{
-        synthesis<harmonic, rectangleSignal>("rectangle, constant only", 1),
-        synthesis<harmonic, rectangleSignal>("rectangle, 4 summed", 4),
-        synthesis<harmonicTriangle, triangleSignal>("triangle, all 20", 20),
-        synthesis<harmonicTrapeze, trapezeSignal>("trapeze, 7 summed", 7),
-        train("train, reference", 14, 3),
-        train("train, T 25 τ 1", 25, 1),
-        train("train, T 1 τ 1 (constant)", 1, 1),
-        train("train, T 2 τ 1", 2, 1),
-        shape("shape, reference", 16, 4, 3),
-        shape("shape, T 1 τ1 1 τ2 0", 1, 1, 0),
-        modulation("modulation, reference", 50, 75, {{675, 1.25}, {750, 5}, {825, 1.25}}),
-        modulation("modulation, ω 0", 50, 0, {{750, 7.5}}),
-    };
-    return all;
-}
-
-enum Row { trainRef = 4, trainDense = 5, trainHigh = 7, amRef = 10, triangle20 = 2 };
-
+// The largest sample, or with `steps` the largest step between neighbours.
 double largest(const std::vector<float> &x, bool steps)
 {
     double m = 0.0;
@@ -141,6 +132,7 @@ std::vector<float> render(sound::ToneGenerator &g, int count)
     return x;
 }
 
+// A second of the spectrum once its fade-in is over.
 std::vector<float> steady(const sound::Spectrum &s)
 {
     sound::ToneGenerator g(rate);
@@ -152,16 +144,18 @@ std::vector<float> steady(const sound::Spectrum &s)
 // The window of `row` in its state; null when a slider refused its step.
 std::unique_ptr<QWidget> opened(int row)
 {
-    std::unique_ptr<QWidget> w(cases()[std::size_t(row)].open());
-    for (const auto &[name, value] : cases()[std::size_t(row)].steps) {
-        if (auto *s = w->findChild<QSlider *>(QLatin1String(name)); s) {
+    const Window &kind = windows[cases[row].window];
+    std::unique_ptr<QWidget> w(kind.open());
+    for (std::size_t i = 0; i < kind.controls.size(); ++i) {
+        const QString name = QLatin1String(kind.controls[i]);
+        const int value = cases[row].values[i];
+        auto *s = w->findChild<QSlider *>(name);
+        for (int k = 0; !s && k < value; ++k)
+            w->findChild<QPushButton *>(name)->click();
+        if (s)
             s->setValue(value);
-            if (s->value() != value)
-                return nullptr;
-        } else {
-            for (int i = 0; i < value; ++i)
-                w->findChild<QPushButton *>(QLatin1String(name))->click();
-        }
+        if (s && s->value() != value)
+            return nullptr;
     }
     return w;
 }
@@ -171,9 +165,7 @@ sound::Spectrum spectrumOf(int row)
     return sound::controllerOf(opened(row).get())->spectrum();
 }
 
-// One row of each window.
-constexpr int windows[] = {0, 2, 3, 4, 8, 10};
-
+// The little-endian field of `bytes` bytes at `at`.
 quint32 le(const QByteArray &b, int at, int bytes)
 {
     quint32 v = 0;
@@ -195,15 +187,15 @@ private slots:
     void linesAsDrawn_data()
     {
         QTest::addColumn<int>("row");
-        for (std::size_t i = 0; i < cases().size(); ++i)
-            QTest::newRow(cases()[i].name) << int(i);
+        for (int i = 0; i < int(std::size(cases)); ++i)
+            QTest::newRow(cases[i].name) << i;
     }
     void linesAsDrawn()
     {
         QFETCH(int, row);
         const std::unique_ptr<QWidget> w = opened(row);
         QVERIFY2(w, "the window refused the state");
-        const std::vector<Tone> expected = cases()[std::size_t(row)].lines(*w);
+        const std::vector<Tone> expected = drawn(*w);
         const std::vector<float> x = steady(sound::controllerOf(w.get())->spectrum());
         const std::int64_t offset = sound::ToneGenerator(rate).rampSamples();
         double meanSquare = 0.0, mean = 0.0, strongest = 0.0, cross = 0.0, norm = 0.0;
@@ -305,9 +297,10 @@ private slots:
         const QByteArray b = f.readAll();
         QCOMPARE(b.size(), 44 + 2 * 24000);
         QVERIFY(b.startsWith("RIFF") && b.mid(8, 8) == "WAVEfmt " && b.mid(36, 4) == "data");
-        QCOMPARE((QList<quint32>{le(b, 4, 4), le(b, 20, 2), le(b, 22, 2), le(b, 24, 4),
-                                 le(b, 34, 2), le(b, 40, 4)}),
-                 (QList<quint32>{quint32(b.size() - 8), 1, 1, rate, 16, 2 * 24000}));
+        QCOMPARE(
+            (QList<quint32>{le(b, 4, 4), le(b, 16, 4), le(b, 20, 2), le(b, 22, 2), le(b, 24, 4),
+                            le(b, 28, 4), le(b, 32, 2), le(b, 34, 2), le(b, 40, 4)}),
+            (QList<quint32>{quint32(b.size() - 8), 16, 1, 1, rate, 2 * rate, 2, 16, 2 * 24000}));
         const std::vector<std::int16_t> expected =
             sound::renderClip(spectrumOf(trainDense), 0.5, rate);
         for (std::size_t i = 0; i < expected.size(); ++i)
@@ -340,63 +333,47 @@ private slots:
         QVERIFY(QDir(dir.filePath(QStringLiteral("folder"))).isEmpty());
     }
 
-    // No sound output: disabled, the reason in its tooltip, and the toggle does nothing.
-    void buttonWithoutOutput_data()
+    // Hiding the button moves no other widget; without a sound output it is disabled with the
+    // reason in its tooltip, and the toggle does nothing.
+    void soundButton_data()
     {
         QTest::addColumn<int>("window");
-        for (const int i : windows)
-            QTest::newRow(cases()[i].name) << i;
+        for (int i = 0; i < int(std::size(windows)); ++i)
+            QTest::newRow(windows[i].name) << i;
     }
-    void buttonWithoutOutput()
+    void soundButton()
     {
         QFETCH(int, window);
-        for (const char *socket : {"/run/pulse/native", "/var/run/pulse/native"})
-            if (QFileInfo::exists(QLatin1String(socket)))
-                QSKIP("this machine runs a system-wide sound service");
-        std::unique_ptr<QWidget> w(cases()[std::size_t(window)].open());
-        auto *button = w->findChild<QPushButton *>(QStringLiteral("sound"));
-        QVERIFY(button && button->isCheckable() && !button->isEnabled());
-        QVERIFY(button->toolTip().contains(QStringLiteral("Нет звукового выхода")));
-        sound::Controller *c = sound::controllerOf(w.get());
-        QVERIFY(c && !c->hasOutput());
-        QSignalSpy changes(c, &sound::Controller::playingChanged);
-        c->toggle();
-        QTest::mouseClick(button, Qt::LeftButton);
-        QVERIFY(!button->isChecked() && !c->isPlaying() && changes.isEmpty());
-    }
-
-    // Every other widget keeps its place and size with the button there or hidden.
-    void buttonMovesNothing_data()
-    {
-        QTest::addColumn<int>("window");
-        QTest::addColumn<QSize>("size");
-        for (const int i : windows) {
-            QTest::addRow("%s, full screen", cases()[i].name) << i << QSize(1920, 1080);
-            QTest::addRow("%s, small", cases()[i].name) << i << QSize(1024, 700);
-        }
-    }
-    void buttonMovesNothing()
-    {
-        QFETCH(int, window);
-        QFETCH(QSize, size);
-        std::unique_ptr<QWidget> w(cases()[std::size_t(window)].open());
+        std::unique_ptr<QWidget> w(windows[window].open());
         auto *button = w->findChild<QPushButton *>(QStringLiteral("sound"));
         const auto places = [&] {
             w->layout()->invalidate();
             w->layout()->activate();
             std::map<QWidget *, QRect> at;
             for (QWidget *child : w->findChildren<QWidget *>())
-                if (child != button)
-                    at[child] = QRect(child->mapTo(w.get(), QPoint(0, 0)), child->size());
+                at[child] = QRect(child->mapTo(w.get(), QPoint(0, 0)), child->size());
+            at.erase(button);
             return at;
         };
-        w->resize(size);
         w->ensurePolished();
-        const auto with = places();
-        button->hide();
-        QVERIFY(places() == with);
-        button->show();
-        QVERIFY(places() == with && button->width() > 0);
+        for (const QSize size : {QSize(1920, 1080), QSize(1024, 700)}) {
+            w->resize(size);
+            const auto with = places();
+            button->hide();
+            QVERIFY(places() == with);
+            button->show();
+            QVERIFY(places() == with && button->width() > 0);
+        }
+        for (const char *socket : {"/run/pulse/native", "/var/run/pulse/native"})
+            if (QFileInfo::exists(QLatin1String(socket)))
+                QSKIP("this machine runs a system-wide sound service");
+        QVERIFY(button->isCheckable() && !button->isEnabled());
+        QVERIFY(button->toolTip().contains(QStringLiteral("Нет звукового выхода")));
+        sound::Controller *c = sound::controllerOf(w.get());
+        QSignalSpy changes(c, &sound::Controller::playingChanged);
+        c->toggle();
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(!c->hasOutput() && !button->isChecked() && !c->isPlaying() && changes.isEmpty());
     }
 
     // The sum is heard as the glide onto it ends, not when "Просуммировать" is pressed.
