@@ -55,11 +55,6 @@ inline bool near(const QColor &a, const QColor &b, int tolerance)
            std::abs(a.blue() - b.blue()) <= tolerance;
 }
 
-inline QString describe(const QColor &c)
-{
-    return QStringLiteral("(%1, %2, %3)").arg(c.red()).arg(c.green()).arg(c.blue());
-}
-
 // True when the pixel at (x, y) is within `tolerance` of `expected` in every channel.
 inline bool pixelIs(const QImage &img, int x, int y, const QColor &expected, int tolerance = 40)
 {
@@ -76,25 +71,6 @@ inline bool columnHas(const QImage &img, int x, int y0, int y1, const QColor &ex
         if (pixelIs(img, x, y, expected, tolerance))
             return true;
     return false;
-}
-
-// True when some pixel of row y matches.
-inline bool rowHas(const QImage &img, int y, const QColor &expected, int tolerance = 40)
-{
-    for (int x = 0; x < img.width(); ++x)
-        if (pixelIs(img, x, y, expected, tolerance))
-            return true;
-    return false;
-}
-
-inline QString pixelReport(const QImage &img, int x, int y, const QColor &expected)
-{
-    const QString actual =
-        img.rect().contains(x, y) ? describe(img.pixelColor(x, y)) : QStringLiteral("outside");
-    return QStringLiteral("pixel (%1, %2) is %3, expected %4")
-        .arg(x)
-        .arg(y)
-        .arg(actual, describe(expected));
 }
 
 inline bool fuzzy(double a, double b, double tolerance = 1e-6)
@@ -152,9 +128,3 @@ template <typename Plot> bool settle(const Plot &plot, int frames = 4)
         QTEST_SET_MAIN_SOURCE_PATH                                                                 \
         return QTest::qExec(&tc, argc, argv);                                                      \
     }
-
-// Fails with the pixel's actual colour when it is not exactly the expected one: probed pixels lie
-// where no antialiasing blends colours (a shade lighter is a fault the hall sees).
-#define VERIFY_PIXEL(img, x, y, colour)                                                            \
-    QVERIFY2(testsupport::pixelIs((img), (x), (y), (colour), 0),                                   \
-             qPrintable(testsupport::pixelReport((img), (x), (y), (colour))))
