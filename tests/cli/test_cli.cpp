@@ -237,6 +237,7 @@ private slots:
                     {{"--demo", "shape", "--export", "nowhere/a.png"}, "nowhere"},
                     {shape + QStringList{"--export", "blocker/b.svg"}, "blocker"},
                     {shape + QStringList{"--size", "1920"}, "1920"},
+                    {shape + QStringList{"--scale", "0"}, "--scale 0"},
                     {shape + QStringList{"--size", "9000x5000", "--scale", "2"}, "18000"},
                     {{"--screen", "7"}, "7", true},
                     {{"--demo", "pulse-train", "--set", "tau=20"}, "tau=20", true}};

@@ -242,7 +242,11 @@ private slots:
              {Qt::Key_B, Qt::Key_Period, Qt::Key(0x0418), Qt::Key(0x042E), Qt::Key_F1}) {
             press(w, key);
             QVERIFY(isCovered(w));
+            // Black to the last pixel; the help writes on black.
             const QImage shown = picture(w);
+            QImage black(shown.size(), shown.format());
+            black.fill(Qt::black);
+            QCOMPARE(shown == black, key != Qt::Key_F1);
             QCOMPARE(shown.pixelColor(shown.width() - 3, shown.height() - 3), QColor(Qt::black));
             press(w, Qt::Key_PageDown);
             QVERIFY(!isCovered(w));
