@@ -239,7 +239,7 @@ private slots:
                     {shape + QStringList{"--size", "1920"}, "1920"},
                     {shape + QStringList{"--scale", "0"}, "--scale 0"},
                     {shape + QStringList{"--size", "9000x5000", "--scale", "2"}, "18000"},
-                    {{"--screen", "7"}, "7", true},
+                    {{"--screen", "1"}, "--screen 1", true}, // one screen: numbered 0
                     {{"--demo", "pulse-train", "--set", "tau=20"}, "tau=20", true}};
         for (const auto &row : rows) {
             QTemporaryDir folder;
