@@ -248,6 +248,47 @@ private slots:
         QCOMPARE(resized->displayedSum(), Samples(std::size_t(resized->sampleCount()), 0.0));
     }
 
+    // The step back glides as the step forward did, mirrored: frame for frame, the sum is as
+    // far from where it lands as the forward glide was from where it started, also when the
+    // plot is widened during the glide (the sum then comes from the gliding weights).
+    void stepBackMirrorsTheGlide_data() { kinds(); }
+    void stepBackMirrorsTheGlide()
+    {
+        QFETCH(int, kind);
+        const auto plot = makePlot(kind);
+        const QSize sizes[] = {{1000, 450}, {1000, 450}, {2500, 450}}; // of the frames compared
+        const auto frame = [&](QSize size) { // each paint is a frame of the glide
+            testsupport::grab(*plot, size);
+            return plot->displayedSum();
+        };
+        const auto glide = [&] {
+            std::vector<Samples> sums;
+            for (const QSize size : sizes)
+                sums.push_back(frame(size));
+            return sums;
+        };
+        const auto settled = [&] { // the sum at rest, at both sizes
+            for (int i = 0; i < 60; ++i)
+                frame(sizes[2]);
+            return std::vector<Samples>{frame(sizes[0]), frame(sizes[0]), frame(sizes[2])};
+        };
+        plot->addHarmonic();
+        plot->getSum();
+        settled();
+        plot->addHarmonic();
+        plot->getSum();
+        const std::vector<Samples> forward = glide();
+        const std::vector<Samples> end = settled();
+        plot->stepBack();
+        const std::vector<Samples> back = glide();
+        const std::vector<Samples> start = settled();
+        QVERIFY(end[0] != start[0] && forward[1] != end[0]);
+        for (std::size_t n = 0; n < std::size(sizes); ++n)
+            for (std::size_t i = 0; i < end[n].size(); ++i)
+                QVERIFY2(std::abs((back[n][i] - start[n][i]) - (end[n][i] - forward[n][i])) < 1e-9,
+                         qPrintable(QStringLiteral("frame %1, sample %2").arg(n).arg(i)));
+    }
+
     // The production paint takes the ten glide steps and draws once; the literal paint erases
     // and draws after every step. Frame after frame their pictures are the same to the pixel.
     void paintMatchesLiteralMerge_data() { kinds(); }
