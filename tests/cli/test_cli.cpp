@@ -238,6 +238,7 @@ private slots:
                     {shape + QStringList{"--export", "blocker/b.svg"}, "blocker"},
                     {shape + QStringList{"--size", "1920"}, "1920"},
                     {shape + QStringList{"--scale", "0"}, "--scale 0"},
+                    {{"--demo", "shape", "--export", "a.wav", "--seconds", "601"}, "601"},
                     {shape + QStringList{"--size", "9000x5000", "--scale", "2"}, "18000"},
                     {{"--screen", "1"}, "--screen 1", true}, // one screen: numbered 0
                     {{"--demo", "pulse-train", "--set", "tau=20"}, "tau=20", true}};
