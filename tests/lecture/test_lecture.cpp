@@ -206,6 +206,11 @@ private slots:
             const auto *ring = w->findChild<lecture::FocusRing *>();
             QTRY_VERIFY(ring && ring->isVisible());
             QTRY_VERIFY(ring->geometry().contains(QRect(s->mapTo(w.get(), QPoint()), s->size())));
+            const QImage shown = picture(w.get()); // an orange frame five pixels wide
+            for (int d = 0; d < 6; ++d)
+                QCOMPARE(shown.pixelColor(ring->x() + d, ring->geometry().center().y()) ==
+                             QColor(255, 120, 0),
+                         d < 5);
         }
     }
 
@@ -268,6 +273,8 @@ private slots:
                      qPrintable(row.description));
         press(w, Qt::Key_Escape);
         QVERIFY(!isCovered(w) && w->isVisible());
+        // Nowhere to go back to from the menu.
+        QCOMPARE(help.contains(QStringLiteral("«Главное меню»")), !button.isEmpty());
         if (button.isEmpty())
             return;
         for (QPushButton *b : twin->findChildren<QPushButton *>())

@@ -314,6 +314,11 @@ private slots:
             QVERIFY2(std::int16_t(le(b, 44 + 2 * int(i), 2)) == expected[i],
                      qPrintable(QString::number(i)));
         QVERIFY(std::abs(expected.front()) < 100 && std::abs(expected.back()) < 100);
+        int loudest = 0; // the sound's own peak, at the full scale of 16 bits
+        for (const std::int16_t v : expected)
+            loudest = std::max(loudest, std::abs(int(v)));
+        const double peak = 32767 * largest(steady(spectrumOf(trainDense)), false);
+        QVERIFY2(std::abs(loudest - peak) <= 0.005 * peak, qPrintable(QString::number(loudest)));
     }
 
     // An unwritable target or a duration refused: an error and nothing left behind.

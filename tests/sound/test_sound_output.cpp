@@ -136,6 +136,10 @@ private slots:
         b.findChild<QPushButton *>(QStringLiteral("pushButton"))->click();
         QVERIFY(!cb->isPlaying() &&
                 !b.findChild<QPushButton *>(QStringLiteral("sound"))->isChecked());
+        ca->toggle();
+        QVERIFY(ca->isPlaying());
+        a.hide(); // a window out of sight falls silent too
+        QVERIFY(!ca->isPlaying());
     }
 };
 
