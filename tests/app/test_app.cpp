@@ -49,28 +49,33 @@ private slots:
         }
     }
 
-    // Each slider's range, steps and starting position.
+    // Each slider's range, steps and starting position, and its "Репер" button bringing it
+    // back there from a step away.
     void sliders()
     {
         const std::unique_ptr<QWidget> windows[] = {std::make_unique<periodicSignalDependences>(),
                                                     std::make_unique<signalDependence>(),
                                                     std::make_unique<amplitudeModulatedSignal>()};
-        // Window, slider: minimum, maximum, single step, page step, value.
-        const std::tuple<int, const char *, QList<int>> sliders[] = {
-            {0, "periodhorizontalSlider", {1, 25, 1, 1, 14}},
-            {0, "lengthhorizontalSlider", {1, 25, 1, 1, 3}},
-            {1, "periodSlider", {0, 20, 1, 10, 16}},
-            {1, "tau1Slider", {0, 20, 1, 10, 4}},
-            {1, "tau2Slider", {0, 20, 1, 10, 3}},
-            {2, "MSlider", {0, 100, 1, 10, 50}},
-            {2, "omegaMSlider", {0, 200, 1, 20, 75}},
-            {2, "omegaNSlider", {500, 900, 1, 40, 750}}};
-        for (const auto &[window, name, range] : sliders) {
-            const auto *s = windows[window]->findChild<QSlider *>(QLatin1String(name));
+        // Window, slider, its button: minimum, maximum, single step, page step, value.
+        const std::tuple<int, const char *, const char *, QList<int>> sliders[] = {
+            {0, "periodhorizontalSlider", "periodpushButton", {1, 25, 1, 1, 14}},
+            {0, "lengthhorizontalSlider", "lengthpushButton", {1, 25, 1, 1, 3}},
+            {1, "periodSlider", "reperPeriod", {0, 20, 1, 10, 16}},
+            {1, "tau1Slider", "reperTau1", {0, 20, 1, 10, 4}},
+            {1, "tau2Slider", "reperTau2", {0, 20, 1, 10, 3}},
+            {2, "MSlider", "reperM", {0, 100, 1, 10, 50}},
+            {2, "omegaMSlider", "reperomegaM", {0, 200, 1, 20, 75}},
+            {2, "omegaNSlider", "reperomegaN", {500, 900, 1, 40, 750}}};
+        for (const auto &[window, name, button, range] : sliders) {
+            auto *s = windows[window]->findChild<QSlider *>(QLatin1String(name));
             QVERIFY2(s, name);
             QCOMPARE((QList<int>{s->minimum(), s->maximum(), s->singleStep(), s->pageStep(),
                                  s->value()}),
                      range);
+            s->setValue(range[4] + 1);
+            QCOMPARE(s->value(), range[4] + 1);
+            windows[window]->findChild<QPushButton *>(QLatin1String(button))->click();
+            QVERIFY2(s->value() == range[4], button);
         }
     }
 

@@ -272,6 +272,15 @@ private slots:
                  qPrintable(QStringLiteral("step %1, own %2").arg(step).arg(ownStep)));
         QVERIFY(largest(all, false) <= limit);
         QVERIFY(g.isQuiet() == (rows.last() < 0));
+        // What sounds in the end is the last change, whatever came between.
+        const auto power = [](const std::vector<float> &x) {
+            double p = 0.0;
+            for (const float v : x)
+                p += double(v) * v / double(x.size());
+            return p;
+        };
+        const double last = rows.last() < 0 ? 0.0 : power(steady(spectrumOf(rows.last())));
+        QVERIFY(std::abs(power(render(g, rate)) - last) <= 0.01 * last);
     }
 
     // Read back at fixed header offsets: mono 16-bit at the rate, the samples of the state.
