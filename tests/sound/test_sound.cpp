@@ -84,7 +84,7 @@ const struct Case {
              {"modulation, reference", 5, {50, 75, 750}},
              {"modulation, ω 0", 5, {50, 0, 750}}};
 
-enum Row { triangle20 = 2, trainRef = 4, trainDense = 5, trainHigh = 7, amRef = 10 };
+enum Row { triangle20 = 2, trainRef = 4, trainDense = 5, trainHigh = 7, amRef = 10, amOne };
 
 std::vector<Tone> series(double f, int count, const std::function<double(int)> &c)
 {
@@ -281,6 +281,23 @@ private slots:
         };
         const double last = rows.last() < 0 ? 0.0 : power(steady(spectrumOf(rows.last())));
         QVERIFY(std::abs(power(render(g, rate)) - last) <= 0.01 * last);
+    }
+
+    // A start rises over 20 ms: half way through it the tone is at half its level, after it
+    // at its whole level. One line at 750 Hz: 64 samples a period.
+    void startRisesOver20ms()
+    {
+        sound::ToneGenerator g(rate);
+        g.setSpectrum(spectrumOf(amOne));
+        const std::vector<float> x = render(g, 2 * fade);
+        const auto period = [&x](int k) {
+            return largest(std::vector<float>(x.begin() + 64 * k, x.begin() + 64 * (k + 1)), false);
+        };
+        const double full = largest(steady(spectrumOf(amOne)), false);
+        QVERIFY2(std::abs(period(7) - 0.5 * full) <= 0.04 * full,
+                 qPrintable(QString::number(period(7))));
+        QVERIFY2(std::abs(period(16) - full) <= 1e-3 * full,
+                 qPrintable(QString::number(period(16))));
     }
 
     // Read back at fixed header offsets: mono 16-bit at the rate, the samples of the state.
