@@ -237,6 +237,7 @@ private slots:
                     {{"--demo", "shape", "--export", "nowhere/a.png"}, "nowhere"},
                     {shape + QStringList{"--export", "blocker/b.svg"}, "blocker"},
                     {shape + QStringList{"--size", "1920"}, "1920"},
+                    {shape + QStringList{"--size", "0x1080"}, "0x1080"},
                     {shape + QStringList{"--scale", "0"}, "--scale 0"},
                     {{"--demo", "shape", "--export", "a.wav", "--seconds", "601"}, "601"},
                     {shape + QStringList{"--size", "9000x5000", "--scale", "2"}, "18000"},
