@@ -131,6 +131,15 @@ double largest(const std::vector<float> &x, bool steps)
     return m;
 }
 
+// The mean square of the samples.
+double power(const std::vector<float> &x)
+{
+    double p = 0.0;
+    for (const float v : x)
+        p += double(v) * v / double(x.size());
+    return p;
+}
+
 std::vector<float> render(sound::ToneGenerator &g, int count)
 {
     std::vector<float> x(static_cast<std::size_t>(count));
@@ -204,11 +213,10 @@ private slots:
         const std::vector<Tone> expected = drawn(*w);
         const std::vector<float> x = steady(sound::controllerOf(w.get())->spectrum());
         const std::int64_t offset = fade;
-        double meanSquare = 0.0, mean = 0.0, strongest = 0.0, cross = 0.0, norm = 0.0;
-        for (const float v : x) {
-            meanSquare += double(v) * v / x.size();
+        const double meanSquare = power(x);
+        double mean = 0.0, strongest = 0.0, cross = 0.0, norm = 0.0;
+        for (const float v : x)
             mean += double(v) / x.size();
-        }
         for (const Tone &t : expected)
             strongest = std::max(strongest, std::abs(t.amplitude));
         if (strongest < 5e-9) {
@@ -273,12 +281,6 @@ private slots:
         QVERIFY(largest(all, false) <= limit);
         QVERIFY(g.isQuiet() == (rows.last() < 0));
         // What sounds in the end is the last change, whatever came between.
-        const auto power = [](const std::vector<float> &x) {
-            double p = 0.0;
-            for (const float v : x)
-                p += double(v) * v / double(x.size());
-            return p;
-        };
         const double last = rows.last() < 0 ? 0.0 : power(steady(spectrumOf(rows.last())));
         QVERIFY(std::abs(power(render(g, rate)) - last) <= 0.01 * last);
     }
