@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Rebuilds the baseline test and has it rewrite every baseline picture that no longer matches
-# (and the font they are drawn in), then lists what changed: look at each picture before
+# (and the fonts they are drawn in), then lists what changed: look at each picture before
 # committing it.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."

@@ -1,4 +1,3 @@
-#include "app/author.h"
 #include "app/fullscreen.h"
 #include "app/mainwindow.h"
 #include "app/sharedpalettestyle.h"
@@ -8,7 +7,6 @@
 #include "testsupport.h"
 
 #include <QGroupBox>
-#include <QLabel>
 #include <QProcess>
 #include <QSlider>
 #include <QStyleFactory>
@@ -25,30 +23,6 @@ class TestApp : public QObject
     Q_OBJECT
 
 private slots:
-    // The title word in 48 pt Mincho on the lavender ground of the menu and the author window,
-    // which shows the three images as the resources hold them.
-    void menuAndAuthor()
-    {
-        MainWindow menu;
-        author credits;
-        for (QWidget *title : {menu.findChild<QWidget *>(QStringLiteral("label_5")),
-                               credits.findChild<QWidget *>(QStringLiteral("label_6"))}) {
-            QCOMPARE(title->property("text").toString(), QStringLiteral("Вельтарн"));
-            QCOMPARE(title->font().pointSize(), 48);
-            QVERIFY2(title->fontInfo().family().contains(QLatin1String("Mincho")),
-                     qPrintable(title->fontInfo().family()));
-            const QImage img = testsupport::grab(*title->window(), title->window()->size());
-            QCOMPARE(img.pixelColor(3, img.height() - 4), QColor(200, 200, 255));
-        }
-        for (const auto &[path, label] : {std::pair{":/tern.png", "label_7"},
-                                          {":/phys.png", "label_8"},
-                                          {":/author.png", "label"}}) {
-            auto *shown = credits.findChild<QLabel *>(QLatin1String(label));
-            QVERIFY2(shown && shown->pixmap().toImage() == QPixmap(QLatin1String(path)).toImage(),
-                     label);
-        }
-    }
-
     // Each slider's range, steps and starting position, and its "Репер" button bringing it
     // back there from a step away.
     void sliders()

@@ -1,3 +1,5 @@
+#include "app/fullscreen.h"
+#include "app/mainwindow.h"
 #include "harmonics/fieldfunc.h"
 #include "harmonics/fieldfuncharmonictrapeze.h"
 #include "harmonics/fieldfuncharmonictriangle.h"
@@ -23,6 +25,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFontInfo>
+#include <QSlider>
 
 #include <functional>
 #include <iterator>
@@ -30,14 +33,24 @@
 #include <type_traits>
 
 // Every plot in the states its demonstration is about, painted at a size whose formulas agree
-// and at one of odd width and height where they do not, at device pixel ratio 1 and 2, and held
-// to the pictures in baselines/ pixel for pixel. VELTARN_REGENERATE_BASELINES=1 writes the
-// pictures that differ instead (tools/regenerate-baselines.sh).
+// and at one of odd width and height where they do not, at device pixel ratio 1 and 2, and every
+// window full screen on a 1024x768 screen, held to the pictures in baselines/ pixel for pixel.
+// VELTARN_REGENERATE_BASELINES=1 writes the pictures that differ instead
+// (tools/regenerate-baselines.sh).
 
 namespace
 {
 
 using Plot = std::unique_ptr<QWidget>;
+
+// Hidden, a synthesis plot takes one glide frame for each paint: sixty paints (of one pixel) end
+// any glide.
+void endGlide(QWidget &plot)
+{
+    QImage pixel(1, 1, QImage::Format_ARGB32_Premultiplied);
+    for (int frame = 0; qobject_cast<synthesisPlot *>(&plot) && frame < 60; ++frame)
+        plot.render(&pixel, QPoint(), QRegion(0, 0, 1, 1));
+}
 
 // A plot of kind P, driven through its slots to the given values (none: as it opens).
 template <typename P, typename... Values> std::function<Plot()> driven(Values... values)
@@ -46,9 +59,14 @@ template <typename P, typename... Values> std::function<Plot()> driven(Values...
         auto plot = std::make_unique<P>();
         if constexpr (sizeof...(Values) == 0)
             return plot;
-        else if constexpr (std::is_base_of_v<synthesisPlot, P>)
-            drive::synthesis(*plot, values...);
-        else if constexpr (std::is_base_of_v<synthesisSpectrum, P>)
+        else if constexpr (std::is_base_of_v<synthesisPlot, P>) {
+            // The sum glides to rest before a harmonic is shown alone.
+            const auto [summed, alone] = std::make_pair(values...);
+            drive::synthesis(*plot, summed, false);
+            endGlide(*plot);
+            if (alone)
+                plot->addHarmonic();
+        } else if constexpr (std::is_base_of_v<synthesisSpectrum, P>)
             for (int k = 0; k < (values + ...); ++k)
                 plot->moveSpec();
         else if constexpr (sizeof...(Values) == 2)
@@ -108,6 +126,31 @@ const struct State {
     {"modulation-spectrum-omega-2", driven<fieldAmplitudeSpecDynamic>(30, 200, 500)},
 };
 
+// A window opened from the menu (none: the menu itself), and what the lecturer then does in it,
+// in order: "slider=value" sets a slider, a button's name clicks it and watches the glide to its
+// end, any other word is the name of a key pressed to the focus.
+const struct WindowState {
+    const char *name, *button, *actions;
+} windowStates[] = {
+    {"menu", nullptr, ""},
+    {"menu-help", nullptr, "F1"},
+    {"author", "Author", ""},
+    {"rectangle", "startHarmonicRectangle", ""},
+    {"rectangle-3-summed-4th-alone", "startHarmonicRectangle",
+     "addHarmonic sum addHarmonic sum addHarmonic sum addHarmonic"},
+    {"triangle", "startHarmonicTriangle", ""},
+    {"triangle-help", "startHarmonicTriangle", "F1"},
+    {"trapeze", "startHarmonicTrapeze", ""},
+    {"pulse-train", "startPeriodicSpectres", ""},
+    {"pulse-train-20-5-tab-up", "startPeriodicSpectres",
+     "periodhorizontalSlider=20 lengthhorizontalSlider=5 Tab Up"},
+    {"shape", "startSignalDependence", ""},
+    {"shape-12-8-2", "startSignalDependence", "periodSlider=12 tau1Slider=8 tau2Slider=2"},
+    {"modulation", "startAmplitudeModSignal", ""},
+    {"modulation-25-150-500", "startAmplitudeModSignal",
+     "MSlider=25 omegaMSlider=150 omegaNSlider=500"},
+};
+
 // Where the plots' font comes from on a Debian system, to name what to install.
 QString packageOf(const QString &family)
 {
@@ -123,14 +166,12 @@ const QString failedDir = QStringLiteral(VELTARN_FAILED_DIR);
 const QString fontFile = baselineDir + QStringLiteral("/font.txt");
 const bool regenerating = qEnvironmentVariableIntValue("VELTARN_REGENERATE_BASELINES") == 1;
 
-// The plot painted at `size` into an image of the given device pixel ratio. Hidden, a
-// synthesis plot takes one glide frame for each paint: sixty paints (of one pixel) end any glide.
+// The plot painted at `size`, its glide ended, into an image of the given device pixel ratio.
 QImage paint(QWidget &plot, QSize size, int ratio)
 {
     plot.resize(size);
+    endGlide(plot);
     QImage img(size * ratio, QImage::Format_ARGB32_Premultiplied);
-    for (int frame = 0; qobject_cast<synthesisPlot *>(&plot) && frame < 60; ++frame)
-        plot.render(&img, QPoint(), QRegion(0, 0, 1, 1));
     img.setDevicePixelRatio(ratio);
     img.fill(Qt::transparent);
     plot.render(&img);
@@ -147,28 +188,34 @@ class TestBaselines : public QObject
     QFont font;
 
 private slots:
-    // The pictures hold the plots' captions as the installed font draws them: another face
-    // changes every caption, so its absence is a failure that names what to install.
+    // The pictures hold the captions as the installed fonts draw them: another face changes every
+    // caption, so the absence of the plots' font or the title's is a failure that names what to
+    // install.
     void initTestCase()
     {
+        qunsetenv("PULSE_SERVER"); // the sound button as on a machine without a sound server
         font = harmonic().findChild<QWidget *>(QStringLiteral("Func"))->font();
-        const QFontInfo info(font);
+        const QFont fonts[] = {font, MainWindow().findChild<QWidget *>("label_5")->font()};
+        QStringList families;
+        for (const QFont &f : fonts)
+            families << QFontInfo(f).family();
         QFile file(fontFile);
         if (regenerating) {
             QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            file.write(info.family().toUtf8() + '\n');
+            file.write(families.join('\n').toUtf8() + '\n');
             return;
         }
         QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(fontFile));
-        const QString expected = QString::fromUtf8(file.readAll()).trimmed();
-        QVERIFY2(info.family() == expected && info.bold(),
-                 qPrintable(QStringLiteral("the plots' font resolves to \"%1\"%2, the pictures "
-                                           "were drawn in bold \"%3\": install the Debian "
-                                           "package %4 (tools/setup.sh does); after a deliberate "
-                                           "change of font, tools/regenerate-baselines.sh")
-                                .arg(info.family(),
-                                     info.bold() ? QString() : QStringLiteral(" (not bold)"),
-                                     expected, packageOf(expected))));
+        const QStringList expected = QString::fromUtf8(file.readAll()).trimmed().split('\n');
+        QCOMPARE(expected.size(), families.size());
+        for (int i = 0; i < families.size(); ++i)
+            QVERIFY2(families[i] == expected[i] && (i > 0 || QFontInfo(font).bold()),
+                     qPrintable(QStringLiteral("a font resolves to \"%1\"%2, the pictures were "
+                                               "drawn in \"%3\"%2: install the Debian package %4 "
+                                               "(tools/setup.sh does); after a deliberate change "
+                                               "of font, tools/regenerate-baselines.sh")
+                                    .arg(families[i], i ? QString() : QStringLiteral(" (bold)"),
+                                         expected[i], packageOf(expected[i]))));
     }
 
     void pictures_data()
@@ -191,7 +238,47 @@ private slots:
         QFETCH(int, ratio);
         const Plot plot = states[state].make();
         plot->setFont(font);
-        const QImage actual = paint(*plot, size, ratio);
+        holdToBaseline(paint(*plot, size, ratio));
+    }
+
+    void windows_data()
+    {
+        QTest::addColumn<int>("state");
+        for (int i = 0; i < int(std::size(windowStates)); ++i)
+            QTest::addRow("window-%s", windowStates[i].name) << i;
+    }
+    void windows()
+    {
+        QFETCH(int, state);
+        const WindowState &s = windowStates[state];
+        MainWindow menu;
+        veltarn::showFullScreen(menu);
+        const std::unique_ptr<QWidget> opened(s.button ? testsupport::openFromMenu(menu, s.button)
+                                                       : nullptr);
+        QWidget *w = opened ? opened.get() : &menu;
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        QTRY_COMPARE(w->geometry(), w->screen()->geometry());
+        for (const QString &action : QString(s.actions).split(' ', Qt::SkipEmptyParts)) {
+            const QStringList slider = action.split('=');
+            if (slider.size() == 2) {
+                w->findChild<QSlider *>(slider[0])->setValue(slider[1].toInt());
+            } else if (auto *button = w->findChild<QPushButton *>(action)) {
+                QTest::mouseClick(button, Qt::LeftButton);
+                QVERIFY(testsupport::settle(*w->findChild<synthesisPlot *>("Func")));
+            } else {
+                QTest::keyClick(w->focusWidget() ? w->focusWidget() : w,
+                                QKeySequence(action)[0].key());
+            }
+        }
+        QTest::qWait(20); // the focus frame places itself once the focus has moved
+        holdToBaseline(w->grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    }
+
+private:
+    // Compares `actual` with the baseline named after the data row; a difference writes the
+    // actual picture and one with the differing pixels in red, and names both.
+    void holdToBaseline(const QImage &actual)
+    {
         const QString name = QString::fromLatin1(QTest::currentDataTag()) + ".png";
         const QImage expected =
             QImage(baselineDir + '/' + name).convertToFormat(QImage::Format_ARGB32_Premultiplied);

@@ -246,14 +246,6 @@ private slots:
         press(w, Qt::Key_F11);
         QTRY_COMPARE(w->geometry(), screen);
 
-        // The ground: lavender on the menu and the author window, a paler one behind the
-        // demonstrations but the trapezoidal, which keeps the toolkit's.
-        const QImage ground = picture(w);
-        QCOMPARE(ground.pixelColor(ground.width() - 3, ground.height() - 3),
-                 button.isEmpty() || button == QLatin1String("Author") ? QColor(200, 200, 255)
-                 : button == QLatin1String("startHarmonicTrapeze")
-                     ? QApplication::palette().color(QPalette::Window)
-                     : QColor(245, 245, 255));
         auto *spec = w->findChild<synthesisSpectrum *>(QStringLiteral("Spec"));
         for (const Qt::Key key :
              {Qt::Key_B, Qt::Key_Period, Qt::Key(0x0418), Qt::Key(0x042E), Qt::Key_F1}) {
