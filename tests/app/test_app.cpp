@@ -1,15 +1,12 @@
 #include "app/fullscreen.h"
 #include "app/mainwindow.h"
-#include "app/sharedpalettestyle.h"
 #include "modulation/amplitudemodulatedsignal.h"
 #include "pulsetrain/periodicsignaldependences.h"
 #include "shape/signaldependence.h"
 #include "testsupport.h"
 
-#include <QGroupBox>
 #include <QProcess>
 #include <QSlider>
-#include <QStyleFactory>
 #include <QTimer>
 #include <QWindow>
 
@@ -98,38 +95,6 @@ private slots:
         program.waitForFinished();
     }
 
-    // Lent the shared palette, a button, a slider and a group box look exactly as the toolkit's
-    // own style draws them, enabled or not, on the menu's or the windows' ground, and twice in a
-    // row (the second time from the picture cache).
-    void drawsAsTheToolkitDoes()
-    {
-        veltarn::SharedPaletteStyle::install();
-        const std::unique_ptr<QStyle> plain(QStyleFactory::create(QApplication::style()->name()));
-        const QSize size(300, 60);
-        for (int kind = 0; kind < 6; ++kind) {
-            const auto make = [kind] {
-                auto *slider = kind % 3 == 1 ? new QSlider(Qt::Horizontal) : nullptr;
-                QWidget *control = kind % 3 == 0 ? new QPushButton(QStringLiteral("Выход"))
-                                   : slider      ? static_cast<QWidget *>(slider)
-                                            : new QGroupBox(QStringLiteral("Гармоники"));
-                if (slider) {
-                    slider->setTickPosition(QSlider::TicksBelow);
-                    slider->setValue(40);
-                }
-                control->setPalette(
-                    QPalette(kind % 3 ? QColor(245, 245, 255) : QColor(200, 200, 255)));
-                control->setEnabled(kind < 3);
-                return std::unique_ptr<QWidget>(control);
-            };
-            const std::unique_ptr<QWidget> reference = make();
-            reference->setStyle(plain.get());
-            testsupport::grab(*reference, size); // the first paint under a style of its own differs
-            const QImage expected = testsupport::grab(*reference, size);
-            for (int pass = 0; pass < 2; ++pass)
-                QVERIFY2(testsupport::grab(*make(), size) == expected,
-                         qPrintable(QString::number(kind)));
-        }
-    }
 };
 
 VELTARN_TEST_MAIN(TestApp)

@@ -241,11 +241,19 @@ private slots:
                     {shape + QStringList{"--scale", "0"}, "--scale 0"},
                     {{"--demo", "shape", "--export", "a.wav", "--seconds", "601"}, "601"},
                     {shape + QStringList{"--size", "9000x5000", "--scale", "2"}, "18000"},
+                    {shape + QStringList{"--demo", "shape"}, "--demo"},
+                    {{"--set", "T=5"}, "--set"},
+                    {{"--screen", "x"}, "--screen x"},
+                    {shape + QStringList{"--export", ""}, "--export"},
+                    {{"--demo", "shape", "--size", "800x600"}, "--size"},
+                    {shape + QStringList{"--export", "shelf.png"}, "shelf.png"},
+                    {shape + QStringList{"--size", "100x100"}, "100x100"},
                     {{"--screen", "1"}, "--screen 1", true}, // one screen: numbered 0
                     {{"--demo", "pulse-train", "--set", "tau=20"}, "tau=20", true}};
         for (const auto &row : rows) {
             QTemporaryDir folder;
-            QVERIFY(QFile(folder.filePath(QStringLiteral("blocker"))).open(QIODevice::WriteOnly));
+            QVERIFY(QFile(folder.filePath(QStringLiteral("blocker"))).open(QIODevice::WriteOnly) &&
+                    QDir(folder.path()).mkdir(QStringLiteral("shelf.png")));
             const Result r = runProgram(row.arguments, folder.path(), row.display);
             const QString err = QString::fromUtf8(r.err);
             QVERIFY2(
@@ -255,7 +263,8 @@ private slots:
                 qPrintable(row.arguments.join(' ') + QStringLiteral(": %1, ").arg(r.status) + err));
             QCOMPARE(QDir(folder.path())
                          .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                     QStringList{"blocker"});
+                     (QStringList{"blocker", "shelf.png"}));
+            QVERIFY(QDir(folder.filePath(QStringLiteral("shelf.png"))).isEmpty());
         }
     }
 

@@ -11,8 +11,6 @@
 using namespace testsupport;
 using M = modulatedSignal;
 
-const QColor darkBlue(Qt::darkBlue), red(Qt::red);
-
 // One parameter row of the window: slider, readout labels, button, the value it drives and its
 // reference position.
 const struct Row {
@@ -108,31 +106,6 @@ private slots:
         QCOMPARE(references[1]->grab().toImage(), pictures[1]);
     }
 
-    // A line at frequency ω stands at x = 60·(ω − 3) + 10, 5 pixels wide, topped by a dot of
-    // radius 5 (neither antialiased: exact colours), on an axis at 3/4 of the height. At ωM = 0
-    // the side lines coincide with the carrier: one line of 150·(1 + m) pixels, no other dot on it.
-    void spectralLines()
-    {
-        // width, height, depth and ωM in hundredths, column and length of the line
-        const int cases[][6] = {{600, 400, 50, 75, 235, 37}, {600, 400, 50, 75, 280, 150},
-                                {600, 400, 50, 75, 325, 37}, {500, 240, 50, 75, 280, 150},
-                                {600, 600, 0, 0, 280, 150},  {600, 600, 50, 0, 280, 225},
-                                {600, 600, 100, 0, 280, 300}};
-        for (const auto &[width, height, depth, omegaM, x, length] : cases) {
-            fieldAmplitudeSpecDynamic live;
-            drive::modulation(live, depth, omegaM, 750);
-            const QImage img = grabPlot(live, {width, height});
-            const int base = 3 * height / 4, tip = base - length;
-            QVERIFY2(pixelIs(img, x, tip + 7, red, 0) && pixelIs(img, x, tip - 4, darkBlue, 0) &&
-                         !pixelIs(img, x, tip - 7, darkBlue) && !pixelIs(img, x, tip - 7, red) &&
-                         !pixelIs(img, x - 3, base - 3, red) &&
-                         !pixelIs(img, x + 3, base - 3, red) &&
-                         !columnHas(img, x, tip + 7, base - 3, darkBlue),
-                     qPrintable(QStringLiteral("%1, %2, column %3").arg(depth).arg(omegaM).arg(x)));
-            for (int y = tip + 7; y <= base - 3; ++y)
-                QVERIFY(pixelIs(img, x - 2, y, red, 0) && pixelIs(img, x + 2, y, red, 0));
-        }
-    }
 };
 
 VELTARN_TEST_MAIN(TestModulation)
