@@ -302,42 +302,49 @@ private slots:
                  qPrintable(QString::number(period(16))));
     }
 
-    // Read back at fixed header offsets: mono 16-bit at the rate, the samples of the state.
+    // Read back at fixed header offsets: mono 16-bit at the rate, the samples of the state, three
+    // seconds unless told otherwise.
     void wavReadsBack_data()
     {
-        QTest::addColumn<bool>("commandLine");
-        QTest::newRow("window") << false;
-        QTest::newRow("command line") << true;
+        QTest::addColumn<QStringList>("arguments"); // of the command line; none: from the window
+        QTest::addColumn<double>("seconds");
+        QTest::newRow("window") << QStringList() << 0.5;
+        const QStringList state{"--demo", "pulse-train", "--set", "tau=1,T=25"};
+        QTest::newRow("command line") << state + QStringList{"--seconds", "0.5"} << 0.5;
+        QTest::newRow("command line, default length") << state << 3.0;
     }
     void wavReadsBack()
     {
-        QFETCH(bool, commandLine);
+        QFETCH(QStringList, arguments);
+        QFETCH(double, seconds);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("train.wav"));
-        if (commandLine) {
+        if (!arguments.isEmpty()) {
             QProcess veltarn;
             veltarn.start(QStringLiteral(VELTARN_EXECUTABLE),
-                          {"-platform", "offscreen:configfile=" VELTARN_TEST_SCREEN, "--demo",
-                           "pulse-train", "--set", "tau=1,T=25", "--export", path, "--seconds",
-                           "0.5"});
+                          QStringList{"-platform", "offscreen:configfile=" VELTARN_TEST_SCREEN,
+                                      "--export", path} +
+                              arguments);
             QVERIFY(veltarn.waitForFinished(60000));
             QVERIFY2(veltarn.exitCode() == 0, veltarn.readAllStandardError().constData());
         } else {
             QString error;
-            QVERIFY2(sound::writeWindowSound(*opened(trainDense), path, 0.5, &error),
+            QVERIFY2(sound::writeWindowSound(*opened(trainDense), path, seconds, &error),
                      qPrintable(error));
         }
         QFile f(path);
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QByteArray b = f.readAll();
-        QCOMPARE(b.size(), 44 + 2 * 24000);
+        const int count = int(seconds * rate);
+        QCOMPARE(b.size(), 44 + 2 * count);
         QVERIFY(b.startsWith("RIFF") && b.mid(8, 8) == "WAVEfmt " && b.mid(36, 4) == "data");
         QCOMPARE(
             (QList<quint32>{le(b, 4, 4), le(b, 16, 4), le(b, 20, 2), le(b, 22, 2), le(b, 24, 4),
                             le(b, 28, 4), le(b, 32, 2), le(b, 34, 2), le(b, 40, 4)}),
-            (QList<quint32>{quint32(b.size() - 8), 16, 1, 1, rate, 2 * rate, 2, 16, 2 * 24000}));
+            (QList<quint32>{quint32(b.size() - 8), 16, 1, 1, rate, 2 * rate, 2, 16,
+                            quint32(2 * count)}));
         const std::vector<std::int16_t> expected =
-            sound::renderClip(spectrumOf(trainDense), 0.5, rate);
+            sound::renderClip(spectrumOf(trainDense), seconds, rate);
         for (std::size_t i = 0; i < expected.size(); ++i)
             QVERIFY2(std::int16_t(le(b, 44 + 2 * int(i), 2)) == expected[i],
                      qPrintable(QString::number(i)));
