@@ -1,6 +1,6 @@
 #pragma once
 
-// What every test program shares: its main(), grabbing a widget at a fixed size, probing pixels
+// What every test program shares: its main(), grabbing a widget at a fixed size, comparing colours
 // with a tolerance for antialiasing, and fuzzy comparison of doubles.
 
 #include "app/defaultfont.h"
@@ -53,24 +53,6 @@ inline bool near(const QColor &a, const QColor &b, int tolerance)
     return std::abs(a.red() - b.red()) <= tolerance &&
            std::abs(a.green() - b.green()) <= tolerance &&
            std::abs(a.blue() - b.blue()) <= tolerance;
-}
-
-// True when the pixel at (x, y) is within `tolerance` of `expected` in every channel.
-inline bool pixelIs(const QImage &img, int x, int y, const QColor &expected, int tolerance = 40)
-{
-    if (!img.rect().contains(x, y))
-        return false;
-    return near(img.pixelColor(x, y), expected, tolerance);
-}
-
-// True when some pixel of the column x between rows y0 and y1 (inclusive) matches.
-inline bool columnHas(const QImage &img, int x, int y0, int y1, const QColor &expected,
-                      int tolerance = 40)
-{
-    for (int y = std::min(y0, y1); y <= std::max(y0, y1); ++y)
-        if (pixelIs(img, x, y, expected, tolerance))
-            return true;
-    return false;
 }
 
 inline bool fuzzy(double a, double b, double tolerance = 1e-6)

@@ -309,14 +309,11 @@ private:
         const QString stem = failedDir + '/' + QString(name).chopped(4);
         actual.save(stem + ".actual.png");
         diff.save(stem + ".diff.png");
-        QFAIL(qPrintable(QStringLiteral("%1 pixels differ within (%2, %3) %4x%5; wrote %6 and %7 "
-                                        "(expected: %8/%9)")
-                             .arg(count)
-                             .arg(box.left())
-                             .arg(box.top())
-                             .arg(box.width())
-                             .arg(box.height())
-                             .arg(stem + ".actual.png", stem + ".diff.png", baselineDir, name)));
+        QFAIL(qPrintable(QString::asprintf(
+            "%d pixels differ within (%d, %d) %dx%d; wrote %s.actual.png and %s.diff.png "
+            "(expected: %s/%s)",
+            count, box.left(), box.top(), box.width(), box.height(), qPrintable(stem),
+            qPrintable(stem), qPrintable(baselineDir), qPrintable(name))));
     }
 };
 

@@ -181,11 +181,6 @@ private slots:
             const auto *ring = w->findChild<lecture::FocusRing *>();
             QTRY_VERIFY(ring && ring->isVisible());
             QTRY_VERIFY(ring->geometry().contains(QRect(s->mapTo(w.get(), QPoint()), s->size())));
-            const QImage shown = picture(w.get()); // an orange frame five pixels wide
-            for (int d = 0; d < 6; ++d)
-                QCOMPARE(shown.pixelColor(ring->x() + d, ring->geometry().center().y()) ==
-                             QColor(255, 120, 0),
-                         d < 5);
         }
     }
 

@@ -26,7 +26,7 @@ class TestModulation : public QObject
     Q_OBJECT
 
 private slots:
-    // Beyond the sliders (150, -5, INT_MIN) the hundredths stay below 100, signed; plots paint.
+    // Beyond the sliders (150, -5, INT_MIN) the hundredths stay below 100, signed.
     void slotsAnnounceIntegerPartThenHundredths()
     {
         using F = fieldAmplitudeFunDynamic;
@@ -59,13 +59,11 @@ private slots:
             const double tolerance = 1e-12 * std::max(1.0, std::abs(stored));
             QVERIFY(fuzzy((func->signalModel().*rows[row].value)(), stored, tolerance));
             QVERIFY(fuzzy((spec->signalModel().*rows[row].value)(), stored, tolerance));
-            QVERIFY(pixelIs(grabPlot(*func, {600, 400}), 5, 200, Qt::black, 0) &&
-                    pixelIs(grabPlot(*spec, {600, 400}), 5, 300, Qt::black, 0));
         }
     }
 
     // Every slider position reaches readouts and live spectrum; each "Репер" restores its own row
-    // only; the reference pictures never change.
+    // only.
     void windowRows()
     {
         amplitudeModulatedSignal w;
@@ -77,10 +75,6 @@ private slots:
         };
         const auto shown = [](int v) { return QString::asprintf("%d . %02d", v / 100, v % 100); };
         const auto &spec = w.findChild<fieldAmplitudeSpecDynamic *>("Spec")->signalModel();
-        QWidget *references[] = {w.findChild<QWidget *>("FunReper"),
-                                 w.findChild<QWidget *>("SpecReper")};
-        const QImage pictures[] = {references[0]->grab().toImage(),
-                                   references[1]->grab().toImage()};
         for (const Row &r : rows) {
             auto *slider = w.findChild<QSlider *>(r.slider);
             QCOMPARE(readout(r), shown(r.reference));
@@ -102,10 +96,7 @@ private slots:
                 QVERIFY(fuzzy((spec.*r.value)(), expected / 100.0, 1e-9));
             }
         }
-        QCOMPARE(references[0]->grab().toImage(), pictures[0]);
-        QCOMPARE(references[1]->grab().toImage(), pictures[1]);
     }
-
 };
 
 VELTARN_TEST_MAIN(TestModulation)
