@@ -269,7 +269,7 @@ private slots:
     }
 
     // --demo opens the demonstration over the menu with the values --set gives; --windowed and
-    // --screen place both.
+    // --screen place both; the menu moved to another screen opens what follows there.
     void demoOverMenu_data()
     {
         QTest::addColumn<QString>("id");
@@ -311,6 +311,11 @@ private slots:
         }
         for (auto i = state.cbegin(); i != state.cend(); ++i)
             QCOMPARE(demo->findChild<QSlider *>(i.key())->value(), i.value().toInt());
+        // Moved to the other screen, the menu opens windows there.
+        QScreen *other = QGuiApplication::screens().at(menu->screen()->name() == "hall" ? 1 : 0);
+        veltarn::showFullScreen(*menu, other);
+        QTRY_VERIFY(menu->screen() == other);
+        QCOMPARE(testsupport::openFromMenu(*menu, "Author")->screen(), other);
     }
 };
 

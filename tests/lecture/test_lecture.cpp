@@ -76,7 +76,7 @@ private slots:
     // Next and previous walk the steps of the buttons and back, with focus on "Репер": the
     // counter, the lit lines, the visible button and, going back, the earlier pictures. F5 then
     // steps on its own to twenty harmonics; any key stops it and does nothing else; nothing
-    // passes twenty; Home is "Репер".
+    // passes twenty; every step of the lecture can be taken back; Home is "Репер".
     void synthesisSteps_data()
     {
         QTest::addColumn<QString>("button");
@@ -141,6 +141,10 @@ private slots:
         for (int i = 0; i < 3; ++i)
             press(w, Qt::Key_PageDown);
         verify(20, 20, true);
+        for (int i = 0; i < 43; ++i) // every step back to the start, the ones at the limit first
+            press(w, Qt::Key_PageUp);
+        verify(0, 0, true);
+        press(w, Qt::Key_PageDown);
         press(w, Qt::Key_Home);
         verify(0, 0, true);
     }
@@ -339,7 +343,7 @@ private slots:
     }
 
     // Digits open the demonstrations in reading order; arrows move a visible focus over the
-    // buttons and Enter opens the focused one.
+    // buttons and Return or Enter opens the focused one.
     void menuKeys()
     {
         const auto opened = [this] {
@@ -369,6 +373,9 @@ private slots:
                         QRect(focus->mapTo(menu.get(), QPoint()), focus->size())));
         }
         press(menu.get(), Qt::Key_Return);
+        QCOMPARE(opened(), "harmonicTrapeze");
+        qDeleteAll(windowsBesides(*menu));
+        press(menu.get(), Qt::Key_Enter); // the keypad's
         QCOMPARE(opened(), "harmonicTrapeze");
     }
 };
