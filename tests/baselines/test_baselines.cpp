@@ -146,6 +146,7 @@ const struct WindowState {
      "periodhorizontalSlider=20 lengthhorizontalSlider=5 Tab Up"},
     {"shape", "startSignalDependence", ""},
     {"shape-12-8-2", "startSignalDependence", "periodSlider=12 tau1Slider=8 tau2Slider=2"},
+    {"shape-help", "startSignalDependence", "F1"},
     {"modulation", "startAmplitudeModSignal", ""},
     {"modulation-25-150-500", "startAmplitudeModSignal",
      "MSlider=25 omegaMSlider=150 omegaNSlider=500"},
