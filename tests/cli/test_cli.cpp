@@ -161,8 +161,9 @@ private slots:
         }
     }
 
-    // The files written are the window's own picture: the PNG exactly, the SVG up to antialiasing;
-    // a plot alone reaches a vector figure as lines and text, never as a picture of itself.
+    // The files written (the suffix in either case) are the window's own picture: the PNG exactly,
+    // the SVG up to antialiasing; a plot alone reaches a vector figure as lines and text, never as
+    // a picture of itself.
     void exportMatchesWindow_data()
     {
         QTest::addColumn<QString>("id");
@@ -192,7 +193,7 @@ private slots:
         QFETCH(QSize, size);
         QFETCH(int, scale);
         QTemporaryDir folder;
-        const Result r = runProgram({"--demo", id, "--set", set, "--export", "figure.png",
+        const Result r = runProgram({"--demo", id, "--set", set, "--export", "figure.PNG",
                                      "--export", "figure.svg", "--size",
                                      QStringLiteral("%1x%2").arg(size.width()).arg(size.height()),
                                      "--scale", QString::number(scale)},
@@ -202,7 +203,7 @@ private slots:
         drive(*window, state);
         window->resize(size);
         const QImage shown = grab(*window, scale);
-        QCOMPARE(QImage(folder.filePath("figure.png")).convertToFormat(shown.format()), shown);
+        QCOMPARE(QImage(folder.filePath("figure.PNG")).convertToFormat(shown.format()), shown);
         QVERIFY(svgMatches(folder.filePath(QStringLiteral("figure.svg")), shown));
         for (QWidget *plot : window->findChildren<QWidget *>()) // plots reach SVG as lines and text
             if (QByteArray(plot->metaObject()->className()).toLower().startsWith("field")) {
@@ -246,6 +247,8 @@ private slots:
                     {{"--screen", "x"}, "--screen x"},
                     {shape + QStringList{"--export", ""}, "--export"},
                     {{"--demo", "shape", "--size", "800x600"}, "--size"},
+                    {{"--demo", "shape", "--scale", "2"}, "--scale"},
+                    {{"--demo", "shape", "--seconds", "5"}, "--seconds"},
                     {shape + QStringList{"--export", "shelf.png"}, "shelf.png"},
                     {shape + QStringList{"--size", "100x100"}, "100x100"},
                     {{"--screen", "1"}, "--screen 1", true}, // one screen: numbered 0

@@ -81,7 +81,8 @@ const struct Case {
              {"shape, reference", 4, {0, 1, 16, 4, 3}},
              {"shape, T 1 τ1 1 τ2 0", 4, {0, 1, 1, 1, 0}},
              {"modulation, reference", 5, {50, 75, 750}},
-             {"modulation, ω 0", 5, {50, 0, 750}}};
+             {"modulation, ω 0", 5, {50, 0, 750}},
+             {"modulation, ω 0.29 Ω 5.57 (inexact in binary)", 5, {50, 29, 557}}};
 
 enum Row { triangle20 = 2, trainRef = 4, trainDense = 5, trainHigh = 7, amRef = 10, amOne };
 
