@@ -110,6 +110,7 @@ const struct State {
     {"shape-signal-tau2-zero", driven<fieldDependenceFuncDynamic>(16, 4, 0)},
     {"shape-signal-rectangles", driven<fieldDependenceFuncDynamic>(16, 4, 4)},
     {"shape-signal-tau1-equals-T", driven<fieldDependenceFuncDynamic>(12, 12, 6)},
+    {"shape-signal-odd-period", driven<fieldDependenceFuncDynamic>(15, 4, 3)},
     {"shape-spectrum-16-4-3", driven<fieldDependenceSpecDynamic>()},
     {"shape-spectrum-tau2-zero", driven<fieldDependenceSpecDynamic>(16, 4, 0)},
     {"shape-spectrum-rectangles", driven<fieldDependenceSpecDynamic>(16, 4, 4)},

@@ -210,7 +210,9 @@ private slots:
                 QBuffer svg;
                 svg.open(QIODevice::WriteOnly);
                 veltarn::figures::writeSvg(*plot, svg, id);
-                QVERIFY2(!svg.data().contains("<image") && svg.data().contains("<text"),
+                // Its 14-point captions as high as on the screen: 18.67 pixels.
+                QVERIFY2(!svg.data().contains("<image") && svg.data().contains("<text") &&
+                             svg.data().contains("font-size=\"18.6667\""),
                          plot->metaObject()->className());
             }
     }

@@ -223,6 +223,7 @@ private slots:
         auto *spec = w->findChild<synthesisSpectrum *>(QStringLiteral("Spec"));
         for (const Qt::Key key :
              {Qt::Key_B, Qt::Key_Period, Qt::Key(0x0418), Qt::Key(0x042E), Qt::Key_F1}) {
+            press(w, Qt::Key_Tab); // the focus frame shown first, to be covered
             press(w, key);
             QVERIFY(isCovered(w));
             // Black to the last pixel; the help writes on black.
@@ -350,8 +351,9 @@ private slots:
             const QWidgetList windows = windowsBesides(*menu);
             return windows.size() == 1 ? windows.first()->metaObject()->className() : "";
         };
-        for (int i = 0; i < 6; ++i) {
-            press(menu.get(), Qt::Key(Qt::Key_1 + i));
+        for (int i = 0; i < 6; ++i) { // from the keypad every other time
+            press(menu.get(),
+                  (i % 2 ? Qt::KeypadModifier : Qt::NoModifier) | Qt::Key(Qt::Key_1 + i));
             QCOMPARE(opened(), menuWindows[i][1]);
             qDeleteAll(windowsBesides(*menu));
         }
@@ -375,7 +377,7 @@ private slots:
         press(menu.get(), Qt::Key_Return);
         QCOMPARE(opened(), "harmonicTrapeze");
         qDeleteAll(windowsBesides(*menu));
-        press(menu.get(), Qt::Key_Enter); // the keypad's
+        press(menu.get(), Qt::KeypadModifier | Qt::Key_Enter);
         QCOMPARE(opened(), "harmonicTrapeze");
     }
 };
