@@ -92,6 +92,10 @@ void FocusRing::place()
     setGeometry(QRect(followed->mapTo(parentWidget(), QPoint(0, 0)), followed->size())
                     .adjusted(-out, -out, out, out));
     raise();
+    // Above the window's widgets, never above the black screen or the help.
+    if (auto *cover = parentWidget()->findChild<Cover *>(QString(), Qt::FindDirectChildrenOnly);
+        cover && cover->isVisible())
+        stackUnder(cover);
     show();
     update();
 }
