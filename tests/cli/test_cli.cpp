@@ -273,6 +273,17 @@ private slots:
         }
     }
 
+    // The largest picture is taken: a side of 16384 pixels, at the largest scale.
+    void largestPictureAccepted()
+    {
+        QTemporaryDir folder;
+        const Result r = runProgram({"--demo", "shape", "--export", "a.wav", "--seconds", "0.01",
+                                     "--size", "2048x768", "--scale", "8"},
+                                    folder.path());
+        QVERIFY2(r.status == 0 && QFileInfo(folder.filePath("a.wav")).size() == 44 + 2 * 480,
+                 r.err.constData());
+    }
+
     // --demo opens the demonstration over the menu with the values --set gives; --windowed and
     // --screen place both; the menu moved to another screen opens what follows there.
     void demoOverMenu_data()

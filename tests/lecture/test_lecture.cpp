@@ -190,7 +190,8 @@ private slots:
 
     // On the menu and every window: F11 gives an ordinary window and back; B, "." and their
     // Russian-layout twins black the screen and F1 shows the help of exactly the window's keys,
-    // until the next key, which does nothing else; Esc returns to the menu, and on it does nothing.
+    // over the focus frame and over all of a window that grows meanwhile, until the next key,
+    // which does nothing else; Esc returns to the menu, and on it does nothing.
     void everyWindow_data()
     {
         QTest::addColumn<QString>("button");
@@ -223,15 +224,31 @@ private slots:
         auto *spec = w->findChild<synthesisSpectrum *>(QStringLiteral("Spec"));
         for (const Qt::Key key :
              {Qt::Key_B, Qt::Key_Period, Qt::Key(0x0418), Qt::Key(0x042E), Qt::Key_F1}) {
-            press(w, Qt::Key_Tab); // the focus frame shown first, to be covered
+            press(w, Qt::Key_Tab);                    // the focus frame shown first, to be covered
+            const bool grows = key == Qt::Key_Period; // the window grows under the black screen
+            if (grows) {
+                w->showNormal();
+                QTRY_VERIFY(w->width() < screen.width());
+            }
             press(w, key);
             QVERIFY(isCovered(w));
-            // Black to the last pixel; the help writes on black.
-            const QImage shown = picture(w);
-            QImage black(shown.size(), shown.format());
-            black.fill(Qt::black);
-            QCOMPARE(shown == black, key != Qt::Key_F1);
-            QCOMPARE(shown.pixelColor(shown.width() - 3, shown.height() - 3), QColor(Qt::black));
+            for (int stage = 0; stage < (grows ? 3 : 1); ++stage) {
+                if (stage == 1) { // where it stands
+                    const QSize larger = w->size() + QSize(60, 40);
+                    w->resize(larger);
+                    QTRY_COMPARE(w->size(), larger);
+                } else if (stage == 2) { // to the whole screen
+                    w->showFullScreen();
+                    QTRY_COMPARE(w->geometry(), screen);
+                }
+                // Black to the last pixel; the help writes on black.
+                const QImage shown = picture(w);
+                QImage black(shown.size(), shown.format());
+                black.fill(Qt::black);
+                QCOMPARE(shown == black, key != Qt::Key_F1);
+                QCOMPARE(shown.pixelColor(shown.width() - 3, shown.height() - 3),
+                         QColor(Qt::black));
+            }
             if (key == Qt::Key_B) // a click on the black screen ends it too
                 QTest::mouseClick(w->findChild<lecture::Cover *>(), Qt::LeftButton);
             else
@@ -336,6 +353,9 @@ private slots:
                 QCOMPARE(QImage(pictures.filePath(file)).convertToFormat(shown.format()), shown);
         }
         QVERIFY2(saved.contains(files[2]) && saved.contains(files[3]), qPrintable(saved));
+        // Saved twice within a second, the second pair of files is numbered 2.
+        const QString first = files[0].chopped(4);
+        QVERIFY2(!files[2].startsWith(first) || files[2] == first + "_2.png", qPrintable(files[2]));
         QCOMPARE(QApplication::clipboard()->image().convertToFormat(shown.format()), shown);
         // Three seconds of the window's sound, named in the notice.
         const QFileInfoList clips = QDir(music).entryInfoList({"*.wav"});

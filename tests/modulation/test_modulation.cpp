@@ -62,6 +62,23 @@ private slots:
         }
     }
 
+    // On a plot wide enough, both signals run thirty time units: to column 910, and no further.
+    void curvesSpanThirtyUnits()
+    {
+        fieldAmplitudeFunReper reference;
+        fieldAmplitudeFunDynamic live;
+        for (QWidget *plot : {static_cast<QWidget *>(&reference), static_cast<QWidget *>(&live)}) {
+            const QImage img = grabPlot(*plot, {1000, 400});
+            const auto curveAt = [&img](int x) {
+                for (int y = 0; y < img.height(); ++y)
+                    if (near(img.pixelColor(x, y), Qt::darkBlue, 40))
+                        return true;
+                return false;
+            };
+            QVERIFY(curveAt(905) && !curveAt(915) && !curveAt(990));
+        }
+    }
+
     // Every slider position reaches readouts and live spectrum; each "Репер" restores its own row
     // only.
     void windowRows()
