@@ -55,6 +55,16 @@ inline bool near(const QColor &a, const QColor &b, int tolerance)
            std::abs(a.blue() - b.blue()) <= tolerance;
 }
 
+// Whether some pixel of column x is within 40 of `colour` in every channel: an antialiased curve
+// passes there.
+inline bool columnShows(const QImage &img, int x, const QColor &colour)
+{
+    for (int y = 0; y < img.height(); ++y)
+        if (near(img.pixelColor(x, y), colour, 40))
+            return true;
+    return false;
+}
+
 inline bool fuzzy(double a, double b, double tolerance = 1e-6)
 {
     return std::abs(a - b) <= tolerance;

@@ -34,19 +34,13 @@ const auto makeLiteralPlot =
     make<synthesisPlot, literalMerge<FieldFunc>, literalMerge<fieldFuncHarmonicTriangle>,
          literalMerge<fieldFuncHarmonicTrapeze>>;
 
-// How many of the four outermost columns show `colour` (antialiased), on the poorer side.
+// How many of the four outermost columns show `colour`, on the poorer side of the picture.
 int atEdges(const QImage &img, const QColor &colour)
 {
-    const auto shows = [&](int x) {
-        for (int y = 0; y < img.height(); ++y)
-            if (near(img.pixelColor(x, y), colour, 40))
-                return true;
-        return false;
-    };
     int left = 0, right = 0;
     for (int d = 0; d < 4; ++d) {
-        left += shows(d);
-        right += shows(img.width() - 1 - d);
+        left += columnShows(img, d, colour);
+        right += columnShows(img, img.width() - 1 - d, colour);
     }
     return std::min(left, right);
 }
