@@ -161,9 +161,9 @@ private slots:
         }
     }
 
-    // The files written (the suffix in either case) are the window's own picture: the PNG exactly,
-    // the SVG up to antialiasing; a plot alone reaches a vector figure as lines and text, never as
-    // a picture of itself.
+    // The files written (the suffix in either case; 1920x1080 at ratio 1 unless told) are the
+    // window's own picture: the PNG exactly, the SVG up to antialiasing; a plot alone reaches a
+    // vector figure as lines and text, never as a picture of itself.
     void exportMatchesWindow_data()
     {
         QTest::addColumn<QString>("id");
@@ -193,11 +193,12 @@ private slots:
         QFETCH(QSize, size);
         QFETCH(int, scale);
         QTemporaryDir folder;
-        const Result r = runProgram({"--demo", id, "--set", set, "--export", "figure.PNG",
-                                     "--export", "figure.svg", "--size",
-                                     QStringLiteral("%1x%2").arg(size.width()).arg(size.height()),
-                                     "--scale", QString::number(scale)},
-                                    folder.path());
+        QStringList arguments{"--demo",   id,           "--set",    set,
+                              "--export", "figure.PNG", "--export", "figure.svg"};
+        if (size != QSize(1920, 1080) || scale != 1) // else left to the defaults
+            arguments << "--size" << QStringLiteral("%1x%2").arg(size.width()).arg(size.height())
+                      << "--scale" << QString::number(scale);
+        const Result r = runProgram(arguments, folder.path());
         QVERIFY2(r.status == 0 && r.err.isEmpty(), r.err.constData());
         const std::unique_ptr<QWidget> window = makeWindow(id);
         drive(*window, state);
