@@ -1,13 +1,13 @@
 // Paint time of every plot in its heaviest state, at the size it has in a full-screen window on a
 // 1920×1080 screen, at device pixel ratio 1 and at 2 (a 3840×2160 screen at 200 %).
 
-#include "app/fullscreen.h"
 #include "app/mainwindow.h"
 #include "benchsupport.h"
 #include "harmonics/fieldfunc.h"
 #include "harmonics/fieldfuncharmonictrapeze.h"
 #include "harmonics/fieldfuncharmonictriangle.h"
 #include "literalmerge.h"
+#include "windowing/placement.h"
 #include "windows.h"
 
 #include <QApplication>

@@ -2,9 +2,9 @@
 // window open at once, and after every window was opened and closed 200 times (or as many times
 // as the first argument says).
 
-#include "app/fullscreen.h"
 #include "app/mainwindow.h"
 #include "benchsupport.h"
+#include "windowing/placement.h"
 #include "windows.h"
 
 #include <QApplication>

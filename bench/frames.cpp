@@ -7,10 +7,10 @@
 //   expose   every widget of a window repainted, the main menu included, and a bare window
 //            of nothing but its ground
 
-#include "app/fullscreen.h"
 #include "app/mainwindow.h"
 #include "harmonics/synthesisplot.h"
 #include "resources/resources.h"
+#include "windowing/placement.h"
 #include "windows.h"
 
 #include <QApplication>

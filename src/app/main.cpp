@@ -1,5 +1,6 @@
 #include "app/defaultfont.h"
 #include "app/display.h"
+#include "app/mainwindow.h"
 #include "cli/commandline.h"
 #include "resources/resources.h"
 
@@ -20,5 +21,7 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral(VELTARN_APP_ID));
     veltarn::initResources();
     veltarn::setDefaultFont();
-    return veltarn::cli::run(veltarn::cli::parse(QApplication::arguments()), hasDisplay);
+    return veltarn::cli::run(
+        veltarn::cli::parse(QApplication::arguments()), hasDisplay,
+        []() -> std::unique_ptr<QWidget> { return std::make_unique<MainWindow>(); });
 }

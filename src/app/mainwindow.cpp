@@ -1,16 +1,10 @@
 #include "app/mainwindow.h"
 
 #include "app/author.h"
-#include "app/fullscreen.h"
 #include "app/sharedpalettestyle.h"
 #include "app/titlefont.h"
-#include "harmonics/harmonic.h"
-#include "harmonics/harmonictrapeze.h"
-#include "harmonics/harmonictriangle.h"
+#include "catalog/catalog.h"
 #include "lecture/windowkeys.h"
-#include "modulation/amplitudemodulatedsignal.h"
-#include "pulsetrain/periodicsignaldependences.h"
-#include "shape/signaldependence.h"
 
 #include <QPalette>
 
@@ -48,50 +42,45 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
 }
 
 // Every button opens a new, independent window in its initial state, full screen above the menu,
-// which stays open beneath, on the screen the menu is on now (the projector, when the lecturer
-// moved the menu there). A closed window is never shown again, so it is destroyed at once
-// instead of piling up over a long lecture.
-template <class Window> void MainWindow::openWindow()
+// which stays open beneath, on the screen the menu is on now.
+void MainWindow::openDemonstration(const char *id)
 {
-    auto *window = new Window;
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    lecture::WindowKeys::attach(*window);
-    veltarn::showFullScreen(*window, screen());
+    lecture::openWindow(veltarn::catalog::find(QLatin1String(id))->make(), *this);
 }
 
 void MainWindow::changeWindowHarmonic()
 {
-    openWindow<harmonic>();
+    openDemonstration("rectangle");
 }
 
 void MainWindow::changeWindowHarmonicTriangle()
 {
-    openWindow<harmonicTriangle>();
+    openDemonstration("triangle");
 }
 
 void MainWindow::changeSpectreOfPeriodicSignal()
 {
-    openWindow<periodicSignalDependences>();
+    openDemonstration("pulse-train");
 }
 
 void MainWindow::changeWindowHarmonicTrapeze()
 {
-    openWindow<harmonicTrapeze>();
+    openDemonstration("trapezoid");
 }
 
 void MainWindow::changeSpectreDependences()
 {
-    openWindow<signalDependence>();
+    openDemonstration("shape");
 }
 
 void MainWindow::changeAmplitudeModulatedSignal()
 {
-    openWindow<amplitudeModulatedSignal>();
+    openDemonstration("modulation");
 }
 
 void MainWindow::changeAuthor()
 {
-    openWindow<author>();
+    lecture::openWindow(std::make_unique<author>(), *this);
 }
 
 // "Выход" ends the lecture at once, however many demonstration windows are open: no return to

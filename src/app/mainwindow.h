@@ -26,7 +26,7 @@ public slots:
     void close();
 
 private:
-    template <class Window> void openWindow();
+    void openDemonstration(const char *id);
 
     Ui::MainWindow ui;
 };

@@ -6,7 +6,6 @@
 #include <memory>
 #include <vector>
 
-class MainWindow;
 struct QMetaObject;
 class QWidget;
 
@@ -34,9 +33,8 @@ struct Demonstration {
     const char *id;
     const char *title; // UTF-8
     const QMetaObject *window;
-    // The main menu's slot that opens it, the one its button calls.
-    void (MainWindow::*open)();
-    // The window alone, for pictures made without showing anything.
+    // A new window of it in its initial state, not yet shown: what the main menu's button
+    // opens, and what pictures are made of without showing anything.
     std::unique_ptr<QWidget> (*make)();
     std::vector<Parameter> parameters;
 

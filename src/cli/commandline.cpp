@@ -1,7 +1,7 @@
 #include "cli/commandline.h"
 
-#include "app/fullscreen.h"
-#include "app/mainwindow.h"
+#include "lecture/windowkeys.h"
+#include "windowing/placement.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -293,34 +293,26 @@ QString exportFiles(const Options &options)
     return figures::exportFiles(*window, options.exports, options.exportOptions);
 }
 
-std::unique_ptr<MainWindow> show(const Options &options, QString *error)
+QString show(const Options &options, QWidget &menu)
 {
-    *error = checkStart(options);
-    if (!error->isEmpty())
-        return nullptr;
+    if (QString error = checkStart(options); !error.isEmpty())
+        return error;
     const QList<QScreen *> screens = QGuiApplication::screens();
-    if (options.screen >= screens.size()) {
-        *error = QStringLiteral("--screen %1: нет такого экрана, их %2 (номера от 0 до %3)")
-                     .arg(options.screen)
-                     .arg(screens.size())
-                     .arg(screens.size() - 1);
-        return nullptr;
-    }
+    if (options.screen >= screens.size())
+        return QStringLiteral("--screen %1: нет такого экрана, их %2 (номера от 0 до %3)")
+            .arg(options.screen)
+            .arg(screens.size())
+            .arg(screens.size() - 1);
     veltarn::showWindowsOn(options.screen >= 0 ? screens.at(options.screen) : nullptr,
                            options.windowed);
-    auto menu = std::make_unique<MainWindow>();
-    veltarn::showFullScreen(*menu);
-    if (!options.demo)
-        return menu;
-    const QWidgetList before = QApplication::topLevelWidgets();
-    (menu.get()->*options.demo->open)();
-    for (QWidget *w : QApplication::topLevelWidgets())
-        if (!before.contains(w) && w->metaObject() == options.demo->window)
-            catalog::apply(*w, *options.demo, options.settings); // accepted by the trial window
-    return menu;
+    veltarn::showFullScreen(menu);
+    if (options.demo) // the starting values were accepted by a trial window
+        catalog::apply(lecture::openWindow(options.demo->make(), menu), *options.demo,
+                       options.settings);
+    return {};
 }
 
-int run(const Options &options, bool hasDisplay)
+int run(const Options &options, bool hasDisplay, std::unique_ptr<QWidget> (*makeMenu)())
 {
     switch (options.action) {
     case Action::Error:
@@ -355,9 +347,8 @@ int run(const Options &options, bool hasDisplay)
                    stderr);
         return 1;
     }
-    QString error;
-    const std::unique_ptr<MainWindow> menu = show(options, &error);
-    if (!menu) {
+    const std::unique_ptr<QWidget> menu = makeMenu();
+    if (QString error = show(options, *menu); !error.isEmpty()) {
         print(stderr, QStringLiteral("veltarn: %1\n").arg(error));
         return 2;
     }

@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-class MainWindow;
+class QWidget;
 
 namespace veltarn::cli
 {
@@ -43,11 +43,13 @@ bool needsNoScreen(int argc, char *argv[]);
 // Writes the files of an Export; an empty string or one line in Russian.
 QString exportFiles(const Options &options);
 
-// Shows the main menu and, over it, the demonstration asked for, in its starting state; null
-// with `error` set when the screen or a starting value is refused (nothing is shown then).
-std::unique_ptr<MainWindow> show(const Options &options, QString *error);
+// Shows the main menu and, over it, the demonstration asked for, in its starting state, as the
+// menu's button opens it. Returns an empty string, or one line in Russian when the screen or a
+// starting value is refused (nothing is shown then).
+QString show(const Options &options, QWidget &menu);
 
-// Everything main() does once the application object exists; the process's exit status.
-int run(const Options &options, bool hasDisplay);
+// Everything main() does once the application object exists, with `makeMenu` making the main
+// menu; the process's exit status.
+int run(const Options &options, bool hasDisplay, std::unique_ptr<QWidget> (*makeMenu)());
 
 } // namespace veltarn::cli

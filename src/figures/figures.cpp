@@ -2,6 +2,7 @@
 
 #include "catalog/catalog.h"
 #include "sound/soundcontroller.h"
+#include "windowing/notice.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -10,13 +11,12 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QImageWriter>
-#include <QLabel>
 #include <QLayout>
 #include <QPainter>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QWidget>
 #include <QSvgGenerator>
-#include <QTimer>
 
 #include <memory>
 #include <vector>
@@ -98,12 +98,6 @@ bool resizeHidden(QWidget &window, QSize size)
     return window.size() == size;
 }
 
-// An earlier notice still showing is no part of the next picture.
-void removeNotice(QWidget &window)
-{
-    delete window.findChild<QLabel *>(QLatin1String(noticeName), Qt::FindDirectChildrenOnly);
-}
-
 QString fileStem(const QWidget &window)
 {
     const catalog::Demonstration *d = catalog::of(window);
@@ -115,27 +109,6 @@ QString fileStem(const QWidget &window)
 }
 
 } // namespace
-
-// The notice of a save or copy: at the window's bottom edge, for a few seconds.
-void showNotice(QWidget &window, const QString &text)
-{
-    removeNotice(window);
-    auto *notice = new QLabel(text, &window);
-    notice->setObjectName(QLatin1String(noticeName));
-    notice->setWordWrap(true);
-    notice->setAlignment(Qt::AlignCenter);
-    notice->setMargin(8);
-    notice->setAutoFillBackground(true);
-    notice->setPalette(QPalette(QColor(255, 250, 205)));
-    notice->setFrameShape(QFrame::Box);
-    const int width = std::min(window.width() - 20, 900);
-    notice->setFixedWidth(std::max(width, 100));
-    notice->adjustSize();
-    notice->move((window.width() - notice->width()) / 2, window.height() - notice->height() - 10);
-    notice->show();
-    notice->raise();
-    QTimer::singleShot(noticeDuration, notice, &QObject::deleteLater);
-}
 
 QString checkSuffix(const QString &path)
 {

@@ -45,13 +45,4 @@ void savePicture(QWidget &window);
 // Ctrl+C: the window's picture to the clipboard, with a short notice.
 void copyPicture(QWidget &window);
 
-// A short notice at the window's bottom edge, for a few seconds, replacing one still showing
-// (Ctrl+S, Ctrl+C and the sound's Ctrl+Shift+S share it).
-void showNotice(QWidget &window, const QString &text);
-
-// The object name of the notice label those show on the window.
-inline constexpr const char *noticeName = "pictureNotice";
-// How long the notice stays, in milliseconds.
-inline constexpr int noticeDuration = 4000;
-
 } // namespace veltarn::figures

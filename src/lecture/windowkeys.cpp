@@ -1,9 +1,9 @@
 #include "lecture/windowkeys.h"
 
-#include "app/fullscreen.h"
 #include "harmonics/synthesisplot.h"
 #include "harmonics/synthesisspectrum.h"
 #include "lecture/overlays.h"
+#include "windowing/placement.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -87,6 +87,15 @@ WindowKeys *WindowKeys::attach(QWidget &window)
         keys->slider->setFocus();
     }
     return keys;
+}
+
+QWidget &openWindow(std::unique_ptr<QWidget> window, const QWidget &over)
+{
+    QWidget &opened = *window.release(); // Qt's from here: it deletes the window once closed
+    opened.setAttribute(Qt::WA_DeleteOnClose);
+    WindowKeys::attach(opened);
+    veltarn::showFullScreen(opened, over.screen());
+    return opened;
 }
 
 WindowKeys *WindowKeys::attachToMenu(QWidget &menu, QList<QAbstractButton *> demonstrations,

@@ -9,6 +9,8 @@
 #include <QSlider>
 #include <QTimer>
 
+#include <memory>
+
 class QAbstractButton;
 class QKeyEvent;
 class synthesisPlot;
@@ -96,5 +98,10 @@ private:
     Cover *cover = nullptr;
     FocusRing *ring = nullptr;
 };
+
+// Opens a new window as the main menu's buttons do: with its keys attached, full screen above
+// `over` on the screen `over` is on now (the projector the menu was moved to), and destroyed
+// once closed, since a closed window is never shown again.
+QWidget &openWindow(std::unique_ptr<QWidget> window, const QWidget &over);
 
 } // namespace lecture

@@ -1,8 +1,8 @@
 #include "sound/soundcontroller.h"
 
-#include "figures/figures.h"
 #include "sound/tonegenerator.h"
 #include "sound/wavfile.h"
+#include "windowing/notice.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -156,7 +156,7 @@ void Controller::saveClip()
 
 void Controller::showNotice(const QString &text)
 {
-    veltarn::figures::showNotice(window, text);
+    veltarn::showNotice(window, text);
     emit noticeShown(text);
 }
 

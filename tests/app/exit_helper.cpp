@@ -2,9 +2,9 @@
 // presses "Выход" inside the event loop. The process must end in that press with status 0; every
 // other way out has a status of its own.
 
-#include "app/fullscreen.h"
 #include "app/mainwindow.h"
 #include "testsupport.h"
+#include "windowing/placement.h"
 
 #include <QTimer>
 

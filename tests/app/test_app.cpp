@@ -1,9 +1,9 @@
-#include "app/fullscreen.h"
 #include "app/mainwindow.h"
 #include "modulation/amplitudemodulatedsignal.h"
 #include "pulsetrain/periodicsignaldependences.h"
 #include "shape/signaldependence.h"
 #include "testsupport.h"
+#include "windowing/placement.h"
 
 #include <QProcess>
 #include <QSlider>
@@ -94,7 +94,6 @@ private slots:
         program.kill();
         program.waitForFinished();
     }
-
 };
 
 VELTARN_TEST_MAIN(TestApp)

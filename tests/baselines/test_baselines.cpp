@@ -1,4 +1,3 @@
-#include "app/fullscreen.h"
 #include "app/mainwindow.h"
 #include "harmonics/fieldfunc.h"
 #include "harmonics/fieldfuncharmonictrapeze.h"
@@ -21,6 +20,7 @@
 #include "shape/fielddependencespecdynamic.h"
 #include "shape/fielddependencespecreper.h"
 #include "testsupport.h"
+#include "windowing/placement.h"
 
 #include <QDir>
 #include <QFile>

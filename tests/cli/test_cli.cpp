@@ -1,4 +1,3 @@
-#include "app/fullscreen.h"
 #include "app/mainwindow.h"
 #include "cli/commandline.h"
 #include "figures/figures.h"
@@ -9,6 +8,7 @@
 #include "pulsetrain/periodicsignaldependences.h"
 #include "shape/signaldependence.h"
 #include "testsupport.h"
+#include "windowing/placement.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -308,10 +308,10 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(QVariantMap, state);
         QFETCH(QString, screen);
-        QString error;
-        const std::unique_ptr<MainWindow> menu = veltarn::cli::show(
-            veltarn::cli::parse(QStringList{"veltarn", "--demo", id} + arguments), &error);
-        QVERIFY2(menu, qPrintable(error));
+        const auto menu = std::make_unique<MainWindow>();
+        const QString error = veltarn::cli::show(
+            veltarn::cli::parse(QStringList{"veltarn", "--demo", id} + arguments), *menu);
+        QVERIFY2(error.isEmpty(), qPrintable(error));
         const QWidgetList shown = visibleWindows();
         QCOMPARE(shown.size(), 2);
         QWidget *demo = shown.at(shown.at(0) == menu.get() ? 1 : 0);

@@ -1,4 +1,3 @@
-#include "app/fullscreen.h"
 #include "app/mainwindow.h"
 #include "figures/figures.h"
 #include "harmonics/synthesisplot.h"
@@ -7,6 +6,8 @@
 #include "lecture/overlays.h"
 #include "lecture/windowkeys.h"
 #include "testsupport.h"
+#include "windowing/notice.h"
+#include "windowing/placement.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -320,27 +321,25 @@ private slots:
         QVERIFY(ring && ring->isVisible());
         press(w, Qt::CTRL | s);
         press(w, Qt::CTRL | s);
-        const QPointer<QLabel> notice =
-            w->findChild<QLabel *>(QLatin1String(veltarn::figures::noticeName));
+        const QPointer<QLabel> notice = w->findChild<QLabel *>(QLatin1String(veltarn::noticeName));
         QVERIFY(notice && notice->isVisible() && notice->geometry().bottom() < w->height());
         const QString saved = notice->text();
         const auto noticeAfter = [w](QKeyCombination key) {
             press(w, key);
-            return w->findChild<QLabel *>(QLatin1String(veltarn::figures::noticeName))->text();
+            return w->findChild<QLabel *>(QLatin1String(veltarn::noticeName))->text();
         };
         if (stem.isEmpty()) {
             QVERIFY(saved.contains(QStringLiteral("Рисунок не сохранён")) &&
                     noticeAfter(Qt::CTRL | Qt::SHIFT | s).contains("Звук не сохранён") &&
                     QFileInfo(folder).size() == 0 && QFileInfo(music).size() == 0);
-            QTRY_VERIFY_WITH_TIMEOUT(
-                !w->findChild<QLabel *>(QLatin1String(veltarn::figures::noticeName)),
-                veltarn::figures::noticeDuration + 2000);
+            QTRY_VERIFY_WITH_TIMEOUT(!w->findChild<QLabel *>(QLatin1String(veltarn::noticeName)),
+                                     veltarn::noticeDuration + 2000);
             return;
         }
         press(w, Qt::CTRL | c);
         const QString heard = noticeAfter(Qt::CTRL | Qt::SHIFT | s);
         QVERIFY(ring->isVisible());
-        delete w->findChild<QLabel *>(QLatin1String(veltarn::figures::noticeName));
+        delete w->findChild<QLabel *>(QLatin1String(veltarn::noticeName));
         ring->hide();
         const QImage shown = picture(w);
         const QDir pictures(folder);

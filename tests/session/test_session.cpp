@@ -1,4 +1,3 @@
-#include "app/fullscreen.h"
 #include "app/mainwindow.h"
 #include "modulation/fieldamplitudefundynamic.h"
 #include "modulation/fieldamplitudespecdynamic.h"
@@ -7,6 +6,7 @@
 #include "sessiondriver.h"
 #include "shape/fielddependencefuncdynamic.h"
 #include "shape/fielddependencespecdynamic.h"
+#include "windowing/placement.h"
 
 #include <QMetaMethod>
 #include <QSlider>

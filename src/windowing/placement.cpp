@@ -1,4 +1,4 @@
-#include "app/fullscreen.h"
+#include "windowing/placement.h"
 
 #include <QLayout>
 #include <QPointer>

@@ -1,0 +1,1 @@
+#include "draw/plot.h"

@@ -1,0 +1,2 @@
+#include "pulsetrain/pulsetrainplot.h"
+#include "draw/plot.h"
