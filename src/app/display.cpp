@@ -1,8 +1,14 @@
 #include "app/display.h"
 
+#include <QByteArray>
+#include <QList>
+#include <QString>
 #include <QtGlobal>
 
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <utility>
 
 namespace veltarn
 {
@@ -20,6 +26,74 @@ bool platformChosen(int argc, char *argv[])
             return true;
     }
     return false;
+}
+
+namespace
+{
+
+struct HeldMessage {
+    QtMsgType type;
+    const char *category; // a logging category's name lives as long as the program
+    QString text;
+};
+
+struct Guarded {
+    QtMessageHandler previous = nullptr;
+    QByteArray display;
+    QList<HeldMessage> held;
+};
+
+Guarded &guarded()
+{
+    static Guarded g;
+    return g;
+}
+
+void holdOrFail(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (type != QtFatalMsg) {
+        guarded().held.append({type, context.category, text});
+        return;
+    }
+    const QString line =
+        QStringLiteral("veltarn: не удаётся открыть дисплей %1: окна негде показать; проверьте "
+                       "DISPLAY или WAYLAND_DISPLAY и что графический сеанс запущен\n")
+            .arg(QString::fromLocal8Bit(guarded().display));
+    std::fputs(line.toLocal8Bit().constData(), stderr);
+    std::fflush(nullptr);
+    std::_Exit(EXIT_FAILURE);
+}
+
+// The display the toolkit is about to open: -display on the command line, else the
+// environment's.
+QByteArray displayName(int argc, char *argv[])
+{
+    for (int i = 1; i + 1 < argc; ++i) {
+        const char *arg = argv[i];
+        if (std::strncmp(arg, "--", 2) == 0)
+            ++arg;
+        if (std::strcmp(arg, "-display") == 0)
+            return argv[i + 1];
+    }
+    for (const char *name : {"WAYLAND_DISPLAY", "DISPLAY"})
+        if (!qEnvironmentVariableIsEmpty(name))
+            return qgetenv(name);
+    return QByteArrayLiteral("(не задан)");
+}
+
+} // namespace
+
+DisplayGuard::DisplayGuard(int argc, char *argv[])
+{
+    guarded().display = displayName(argc, argv);
+    guarded().previous = qInstallMessageHandler(holdOrFail);
+}
+
+DisplayGuard::~DisplayGuard()
+{
+    qInstallMessageHandler(guarded().previous);
+    for (const HeldMessage &m : std::exchange(guarded().held, {}))
+        qt_message_output(m.type, QMessageLogContext(nullptr, 0, nullptr, m.category), m.text);
 }
 
 bool hasDisplay(int argc, char *argv[])

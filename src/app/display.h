@@ -11,4 +11,17 @@ bool hasDisplay(int argc, char *argv[]);
 // True when the platform was chosen by QT_QPA_PLATFORM or -platform on the command line.
 bool platformChosen(int argc, char *argv[]);
 
+// While it lives, a display the toolkit cannot open (a DISPLAY naming no running server, say)
+// ends the program with one Russian line naming the display and exit status 1, instead of the
+// toolkit's messages and an abort. Whatever else the toolkit says meanwhile is passed on as
+// usual once it is gone. Made before the application object, gone once it exists.
+class DisplayGuard
+{
+public:
+    DisplayGuard(int argc, char *argv[]);
+    ~DisplayGuard();
+    DisplayGuard(const DisplayGuard &) = delete;
+    DisplayGuard &operator=(const DisplayGuard &) = delete;
+};
+
 } // namespace veltarn

@@ -15,8 +15,12 @@ int main(int argc, char *argv[])
     if (!hasDisplay ||
         (veltarn::cli::needsNoScreen(argc, argv) && !veltarn::platformChosen(argc, argv)))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    auto guard = std::make_unique<veltarn::DisplayGuard>(argc, argv);
     QApplication application(argc, argv);
+    guard.reset();
     QApplication::setApplicationName(QStringLiteral("veltarn"));
+    // What task bars and title bars call the program.
+    QApplication::setApplicationDisplayName(QStringLiteral("Вельтарн"));
     // Lets the desktop match the windows to the menu entry and show its icon.
     QApplication::setDesktopFileName(QStringLiteral(VELTARN_APP_ID));
     veltarn::initResources();

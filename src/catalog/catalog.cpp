@@ -20,7 +20,7 @@ namespace veltarn::catalog
 namespace
 {
 
-template <class Window> std::unique_ptr<QWidget> make()
+template <class Window> std::unique_ptr<QWidget> newWindow()
 {
     return std::make_unique<Window>();
 }
@@ -124,6 +124,13 @@ QStringList Demonstration::parameterNames() const
     return names;
 }
 
+std::unique_ptr<QWidget> Demonstration::make() const
+{
+    std::unique_ptr<QWidget> window = construct();
+    window->setWindowTitle(russianTitle());
+    return window;
+}
+
 const Parameter *Demonstration::parameter(const QString &name) const
 {
     for (const Parameter &p : parameters)
@@ -144,32 +151,32 @@ const std::vector<Demonstration> &demonstrations()
         {"rectangle",
          "Формирование прямоугольного сигнала. Осцилляции Гиббса",
          &harmonic::staticMetaObject,
-         &make<harmonic>,
+         &newWindow<harmonic>,
          {harmonics}},
         {"triangle",
          "Формирование треугольного сигнала из гармоник спектра",
          &harmonicTriangle::staticMetaObject,
-         &make<harmonicTriangle>,
+         &newWindow<harmonicTriangle>,
          {harmonics}},
         {"trapezoid",
          "Формирование трапециевидного сигнала из гармоник спектра",
          &harmonicTrapeze::staticMetaObject,
-         &make<harmonicTrapeze>,
+         &newWindow<harmonicTrapeze>,
          {harmonics}},
         {"pulse-train",
          "Спектр периодического сигнала",
          &periodicSignalDependences::staticMetaObject,
-         &make<periodicSignalDependences>,
+         &newWindow<periodicSignalDependences>,
          {{"T", "periodhorizontalSlider", 1, 0}, {"tau", "lengthhorizontalSlider", 1, 0}}},
         {"shape",
          "Влияние формы периодического сигнала на его спектр",
          &signalDependence::staticMetaObject,
-         &make<signalDependence>,
+         &newWindow<signalDependence>,
          {{"T", "periodSlider", 1, 0}, {"tau1", "tau1Slider", 1, 0}, {"tau2", "tau2Slider", 1, 0}}},
         {"modulation",
          "Амплитудно-модулированный сигнал",
          &amplitudeModulatedSignal::staticMetaObject,
-         &make<amplitudeModulatedSignal>,
+         &newWindow<amplitudeModulatedSignal>,
          {{"m", "MSlider", 100, 2},
           {"omega", "omegaMSlider", 100, 2},
           {"Omega", "omegaNSlider", 100, 2}}},

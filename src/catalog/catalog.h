@@ -33,12 +33,13 @@ struct Demonstration {
     const char *id;
     const char *title; // UTF-8
     const QMetaObject *window;
-    // A new window of it in its initial state, not yet shown: what the main menu's button
-    // opens, and what pictures are made of without showing anything.
-    std::unique_ptr<QWidget> (*make)();
+    std::unique_ptr<QWidget> (*construct)();
     std::vector<Parameter> parameters;
 
     QString russianTitle() const { return QString::fromUtf8(title); }
+    // A new window of it in its initial state, titled with its title and not yet shown: what
+    // the main menu's button opens, and what pictures are made of without showing anything.
+    std::unique_ptr<QWidget> make() const;
     QStringList parameterNames() const;
     const Parameter *parameter(const QString &name) const;
 };

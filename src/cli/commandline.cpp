@@ -342,9 +342,9 @@ int run(const Options &options, bool hasDisplay, std::unique_ptr<QWidget> (*make
             print(stderr, QStringLiteral("veltarn: %1\n").arg(error));
             return 2;
         }
-        std::fputs("veltarn: no display to show the windows on: set DISPLAY or WAYLAND_DISPLAY "
-                   "(or QT_QPA_PLATFORM=offscreen to run without a screen)\n",
-                   stderr);
+        print(stderr, QStringLiteral("veltarn: нет дисплея, на котором показать окна: задайте "
+                                     "DISPLAY или WAYLAND_DISPLAY (или QT_QPA_PLATFORM=offscreen, "
+                                     "чтобы работать без экрана)\n"));
         return 1;
     }
     const std::unique_ptr<QWidget> menu = makeMenu();

@@ -5,6 +5,8 @@
 #include <QLine>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace draw
 {
 
@@ -20,14 +22,19 @@ void drawSignalGridAndAxes(QPainter &p, const PixelFrame &f, const QPen &gridPen
 
 void drawSignalCaptions(QPainter &p, const PixelFrame &f, double period, const QString &title)
 {
-    const double halfPeriod = f.scaleX * period * 0.5;
-    const double right = f.originX + halfPeriod;
-    const double left = f.originX - halfPeriod;
     const int captionRow = f.originY + 35;
-    drawCaption(p, toPixel(right - 6), captionRow, QStringLiteral("T"));
-    drawCaption(p, toPixel(left - 14), captionRow, QStringLiteral("-T"));
-    p.drawLine(QLine(toPixel(right), f.originY - 4, toPixel(right), f.originY + 4));
-    p.drawLine(QLine(toPixel(left), f.originY - 4, toPixel(left), f.originY + 4));
+    // A period's tick past the plot's edge is left out; its caption keeps clear of the edges and
+    // of the axis letter "t" at the right, closer to the tick than the plot allows otherwise.
+    const int right = toPixel(f.originX + f.scaleX * period);
+    const int left = toPixel(f.originX - f.scaleX * period);
+    if (right < f.extentX) {
+        p.drawLine(QLine(right, f.originY - 4, right, f.originY + 4));
+        drawCaption(p, std::min(right - 6, f.extentX - 34), captionRow, QStringLiteral("T"));
+    }
+    if (left >= 0) {
+        p.drawLine(QLine(left, f.originY - 4, left, f.originY + 4));
+        drawCaption(p, std::max(left - 14, 2), captionRow, QStringLiteral("-T"));
+    }
     drawCaption(p, 10, 30, title);
     drawCaption(p, f.originX + 10, 30, QStringLiteral("F(t)"));
     drawCaption(p, f.extentX - 20, f.originY + 30, QStringLiteral("t"));

@@ -17,8 +17,8 @@ void drawSignalGridAndAxes(QPainter &p, const PixelFrame &f, const QPen &gridPen
                            const QPen &axisPen);
 
 // In the painter's current pen: the title at the top left, "F(t)" beside the vertical axis,
-// "t" at the end of the time axis, and "T" / "-T" with their ticks half a period either side of
-// the vertical axis.
+// "t" at the end of the time axis, and "T" / "-T" with their ticks a period either side of the
+// vertical axis, at the next pulses' middles, where the plot reaches that far.
 void drawSignalCaptions(QPainter &p, const PixelFrame &f, double period, const QString &title);
 
 } // namespace draw

@@ -49,7 +49,7 @@ void fieldAmplitudeSpecDynamic::paintEvent(QPaintEvent *)
 {
     model.computeLines();
     QPainter p(this);
-    const modulationplot::SpectrumLayout layout(size(), model);
+    const modulationplot::SpectrumLayout layout(size(), model, modulationplot::dotHeadroom);
     backdrop.draw(p, [&](QPainter &layer) {
         modulationplot::drawSpectrumBackdrop(layer, layout, tr("Спектр"));
     });

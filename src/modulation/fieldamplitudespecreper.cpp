@@ -8,7 +8,6 @@
 using draw::toPixel;
 using modulationplot::SpectrumLayout;
 using modulationplot::spectrumScaleX;
-using modulationplot::spectrumScaleY;
 
 namespace
 {
@@ -42,7 +41,7 @@ fieldAmplitudeSpecReper::fieldAmplitudeSpecReper(QWidget *parent) : QWidget(pare
 void fieldAmplitudeSpecReper::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    const SpectrumLayout layout(size(), model);
+    const SpectrumLayout layout(size(), model, modulationplot::labelHeadroom);
     picture.draw(p, [&](QPainter &layer) {
         modulationplot::drawSpectrumBackdrop(layer, layout, tr("Реперный спектр"));
         drawAmplitudeLabels(layer, layout);
@@ -53,8 +52,8 @@ void fieldAmplitudeSpecReper::paintEvent(QPaintEvent *)
 
 void fieldAmplitudeSpecReper::drawAmplitudeLabels(QPainter &p, const SpectrumLayout &l) const
 {
-    const double sideTop = l.base() - spectrumScaleY * model.amplitude() * model.depth();
-    const double carrierTop = l.base() - spectrumScaleY * 2 * model.amplitude();
+    const double sideTop = l.base() - l.frame.scaleY * model.amplitude() * model.depth();
+    const double carrierTop = l.base() - l.frame.scaleY * 2 * model.amplitude();
     drawSideAmplitude(p, labelColumn(l, 0), sideTop);
     drawText(p, labelColumn(l, 1) + 4, carrierTop - 20, QStringLiteral("A"));
     drawSideAmplitude(p, labelColumn(l, 2), sideTop);

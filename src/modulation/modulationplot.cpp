@@ -7,6 +7,8 @@
 #include <QPalette>
 #include <QWidget>
 
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace modulationplot
@@ -40,6 +42,26 @@ draw::PixelFrame signalFrame(QSize size)
 {
     return draw::PixelFrame::spectrum(size, leftMargin, size.height() / 2, signalScaleX,
                                       signalScaleY);
+}
+
+// The signal's caption ends this far below the top edge (its baseline is at 20); the curve keeps
+// clear of it by half its pen.
+constexpr double captionBottom = 25.0;
+constexpr double halfCurvePen = 1.5;
+
+// Pixels per unit: the fixed scale, or the largest at which `swing` units take at most `room`
+// pixels.
+double fittedScale(double fixedScale, double room, double swing)
+{
+    return swing > 0.0 ? std::clamp(room / swing, 0.0, fixedScale) : fixedScale;
+}
+
+// The tallest of the spectrum's lines, in units; at ωM = 0 the one line of their sum.
+double tallestLine(const modulatedSignal &s)
+{
+    const auto &lines = s.lines();
+    return s.omegaM() == 0.0 ? lines[0] + lines[1] + lines[2]
+                             : *std::max_element(lines.cbegin(), lines.cend());
 }
 
 } // namespace
@@ -84,15 +106,19 @@ void paintSignalCurve(QPainter &p, QSize size, const modulatedSignal &s)
 {
     p.setRenderHint(QPainter::Antialiasing, true);
     p.setPen(pens().curvePen);
-    drawCurve(p, signalFrame(size), s);
+    draw::PixelFrame f = signalFrame(size);
+    f.scaleY = fittedScale(signalScaleY, f.originY - captionBottom - halfCurvePen,
+                           s.amplitude() * (1.0 + std::abs(s.depth())));
+    drawCurve(p, f, s);
 }
 
-SpectrumLayout::SpectrumLayout(QSize size, const modulatedSignal &s)
+SpectrumLayout::SpectrumLayout(QSize size, const modulatedSignal &s, int headroom)
     : size(size), frame(draw::PixelFrame::spectrum(size, leftMargin, 3 * size.height() / 4,
                                                    spectrumScaleX, spectrumScaleY)),
       positions{(s.omegaN() - s.omegaM()) - frequencyOffset, s.omegaN() - frequencyOffset,
                 (s.omegaN() + s.omegaM()) - frequencyOffset}
 {
+    frame.scaleY = fittedScale(spectrumScaleY, frame.originY - headroom, tallestLine(s));
 }
 
 void drawSpectrumBackdrop(QPainter &p, const SpectrumLayout &l, const QString &caption)

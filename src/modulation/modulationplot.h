@@ -28,6 +28,11 @@ constexpr int signalScaleY = 15;
 constexpr int spectrumScaleX = 60;
 constexpr int spectrumScaleY = 15;
 
+// Rows kept free above a spectrum's tallest line: for its dot, and on the reference spectrum for
+// the amplitude label "A" over the carrier. A plot too low for them draws its lines shorter.
+constexpr int dotHeadroom = 6;
+constexpr int labelHeadroom = 40;
+
 // Column of time 0 and of the lowest frequency shown.
 constexpr int leftMargin = 10;
 // Frequency at the left margin of the spectrum plots.
@@ -46,15 +51,17 @@ const Pens &pens();
 void setBackground(QWidget &w, const QColor &colour);
 
 // Grid, time axis, caption at (10, 20) and 30 time units of the curve, positive values below
-// the axis.
+// the axis. A plot too low for the curve's largest swing between the caption and the bottom edge
+// at signalScaleY draws the curve at the largest scale that fits.
 void paintSignal(QPainter &p, QSize size, const modulatedSignal &s, const QString &caption);
 // The same in two steps: grid, axis and caption, which only the size moves, then the curve.
 void paintSignalBackdrop(QPainter &p, QSize size, const QString &caption);
 void paintSignalCurve(QPainter &p, QSize size, const modulatedSignal &s);
 
-// Where a spectrum puts its frequency axis and its three lines.
+// Where a spectrum puts its frequency axis and its three lines: spectrumScaleY pixels per unit,
+// or fewer where the tallest line would leave less than `headroom` rows above it.
 struct SpectrumLayout {
-    SpectrumLayout(QSize size, const modulatedSignal &s);
+    SpectrumLayout(QSize size, const modulatedSignal &s, int headroom);
 
     QSize size;
     draw::PixelFrame frame;

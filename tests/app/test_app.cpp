@@ -5,6 +5,7 @@
 #include "testsupport.h"
 #include "windowing/placement.h"
 
+#include <QFileInfo>
 #include <QProcess>
 #include <QSlider>
 #include <QTimer>
@@ -93,6 +94,40 @@ private slots:
         QVERIFY2(!program.waitForFinished(3000), program.readAllStandardError().constData());
         program.kill();
         program.waitForFinished();
+    }
+
+    // A display named but not there (no server at :99): one Russian line naming it and status
+    // 1, not the toolkit's abort; the same for one named on the command line.
+    void unreachableDisplay_data()
+    {
+        QTest::addColumn<QString>("display");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::newRow("DISPLAY=:99") << ":99" << QStringList();
+        QTest::newRow("-display :98") << ":1" << QStringList{"-display", ":98"};
+    }
+    void unreachableDisplay()
+    {
+        QFETCH(QString, display);
+        QFETCH(QStringList, arguments);
+        const QString named = arguments.isEmpty() ? display : arguments.last();
+        if (QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X") + named.mid(1)))
+            QSKIP("an X server runs at that display here");
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        env.insert(QStringLiteral("DISPLAY"), display);
+        env.remove(QStringLiteral("QT_FATAL_WARNINGS")); // as a user runs it
+        QProcess program;
+        program.setProcessEnvironment(env);
+        program.start(QStringLiteral(VELTARN_EXECUTABLE), arguments);
+        QVERIFY(program.waitForFinished(60000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 1);
+        const QString err = QString::fromUtf8(program.readAllStandardError());
+        QVERIFY2(err.endsWith('\n') && err.count('\n') == 1 &&
+                     err.startsWith(QStringLiteral("veltarn: не удаётся открыть дисплей ") + named +
+                                    QLatin1Char(':')),
+                 qPrintable(err));
     }
 };
 

@@ -1,4 +1,5 @@
 #include "modulation/amplitudemodulatedsignal.h"
+#include "plotdrivers.h"
 #include "plotprobes.h"
 
 #include <QLabel>
@@ -72,6 +73,40 @@ private slots:
             QVERIFY(columnShows(img, 905, Qt::darkBlue) && !columnShows(img, 915, Qt::darkBlue) &&
                     !columnShows(img, 990, Qt::darkBlue));
         }
+    }
+
+    // At m = 1 and ωM = 0 the signal swings A(1 + m) = 10 units and the one spectral line is 20
+    // units tall. A full-HD plot (946x436) draws them at the fixed 15 pixels a unit; a plot too
+    // low for that (498x280, full screen at 1024x768) just fits them: the curve between its
+    // caption (25 rows) and the bottom edge, the line's dot (6 rows) below the top edge.
+    void curvesFitLowPlots()
+    {
+        const auto strongRows = [](const QImage &img, const QColor &colour) {
+            int first = img.height(), last = -1;
+            for (int y = 0; y < img.height(); ++y)
+                for (int x = 0; x < img.width(); ++x)
+                    if (near(img.pixelColor(x, y), colour, 10)) {
+                        first = std::min(first, y);
+                        last = std::max(last, y);
+                    }
+            return std::make_pair(first, last);
+        };
+        fieldAmplitudeFunDynamic signal;
+        fieldAmplitudeSpecDynamic spectrum;
+        drive::modulation(signal, 100, 0, 500);
+        drive::modulation(spectrum, 100, 0, 500);
+
+        const auto [top, bottom] = strongRows(grabPlot(signal, {946, 436}), Qt::darkBlue);
+        QVERIFY2(std::abs(top - (218 - 150)) <= 2 && std::abs(bottom - (218 + 150)) <= 2,
+                 qPrintable(QString("%1 %2").arg(top).arg(bottom)));
+        const auto [lowTop, lowBottom] = strongRows(grabPlot(signal, {498, 280}), Qt::darkBlue);
+        QVERIFY2(lowTop >= 25 && lowTop <= 28 && lowBottom <= 279 - 20,
+                 qPrintable(QString("%1 %2").arg(lowTop).arg(lowBottom)));
+
+        // The dot tops the line: 5 rows above its tip.
+        QCOMPARE(strongRows(grabPlot(spectrum, {946, 436}), Qt::darkBlue).first, 327 - 300 - 5);
+        const int dotTop = strongRows(grabPlot(spectrum, {498, 280}), Qt::darkBlue).first;
+        QVERIFY2(dotTop >= 0 && dotTop <= 3, qPrintable(QString::number(dotTop)));
     }
 
     // Every slider position reaches readouts and live spectrum; each "Репер" restores its own row
