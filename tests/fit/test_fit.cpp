@@ -59,18 +59,15 @@ QString textCut(QWidget &window)
 {
     // As the screen shows it: with the layouts following the texts' last changes.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-    for (QLabel *label : window.findChildren<QLabel *>())
-        if (label->isVisible() && label->width() < label->sizeHint().width())
+    for (QWidget *w : window.findChildren<QWidget *>()) {
+        const auto *label = qobject_cast<const QLabel *>(w);
+        const auto *button = qobject_cast<const QAbstractButton *>(w);
+        if ((label || button) && w->isVisible() && w->width() < w->sizeHint().width())
             return QStringLiteral("\"%1\" is %2 px wide, needs %3")
-                .arg(label->text())
-                .arg(label->width())
-                .arg(label->sizeHint().width());
-    for (QAbstractButton *button : window.findChildren<QAbstractButton *>())
-        if (button->isVisible() && button->width() < button->sizeHint().width())
-            return QStringLiteral("\"%1\" is %2 px wide, needs %3")
-                .arg(button->text())
-                .arg(button->width())
-                .arg(button->sizeHint().width());
+                .arg(label ? label->text() : button->text())
+                .arg(w->width())
+                .arg(w->sizeHint().width());
+    }
     return {};
 }
 
