@@ -1,9 +1,10 @@
 #include "sound/player.h"
 
 #include <QAudioSink>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMediaDevices>
-#include <QStandardPaths>
+#include <QPointer>
 
 namespace sound
 {
@@ -15,6 +16,10 @@ constexpr int preferredRate = 48000;
 // Small enough that a slider move is heard within 50 ms together with a running fade.
 constexpr int bufferMilliseconds = 30;
 constexpr int feedMilliseconds = 5;
+// How often a missing output is looked for.
+constexpr int retryMilliseconds = 1000;
+
+const QString noOutput = QStringLiteral("Нет звукового выхода: звук включить нельзя");
 
 // On Linux the toolkit reaches the sound service over its socket and, when no service runs,
 // prints a warning for every query. A machine without the socket has no output to offer.
@@ -40,14 +45,13 @@ bool soundServiceMayRun()
 Output findOutput()
 {
     Output out;
-    const QString none = QStringLiteral("Нет звукового выхода: звук включить нельзя");
     if (!soundServiceMayRun()) {
-        out.reason = none;
+        out.reason = noOutput;
         return out;
     }
     out.device = QMediaDevices::defaultAudioOutput();
     if (out.device.isNull()) {
-        out.reason = none;
+        out.reason = noOutput;
         return out;
     }
     QAudioFormat f;
@@ -65,8 +69,77 @@ Output findOutput()
     return out;
 }
 
-Player::Player(const Output &output, QObject *parent) : QObject(parent), output(output)
+namespace
 {
+
+// Whether a stream opens on the output now: the list of outputs may still name one whose server
+// went away.
+bool opens(const Output &output)
+{
+    QAudioSink trial(output.device, output.format);
+    trial.start();
+    const bool open = trial.error() == QAudio::NoError && trial.state() != QAudio::StoppedState;
+    trial.stop();
+    return open;
+}
+
+} // namespace
+
+Outputs &Outputs::instance()
+{
+    static QPointer<Outputs> outputs;
+    if (!outputs)
+        outputs = new Outputs(QCoreApplication::instance());
+    return *outputs;
+}
+
+Outputs::Outputs(QObject *parent) : QObject(parent)
+{
+    retry.setInterval(retryMilliseconds);
+    connect(&retry, &QTimer::timeout, this, &Outputs::look);
+    set(findOutput());
+}
+
+Outputs::~Outputs() = default;
+
+void Outputs::fail()
+{
+    set({{}, {}, noOutput});
+}
+
+void Outputs::look()
+{
+    Output found = findOutput();
+    if (found.reason.isEmpty() && !available() && !opens(found))
+        found = {{},
+                 {},
+                 QStringLiteral("Звуковой выход не открывается. Если звуковая служба "
+                                "перезапускалась, перезапустите программу")};
+    set(found);
+}
+
+void Outputs::set(const Output &found)
+{
+    const bool same = found.device == output.device && found.reason == output.reason;
+    output = found;
+    // Asking for the list of outputs with no sound service to answer only brings warnings.
+    if (available() && !devices) {
+        devices = std::make_unique<QMediaDevices>();
+        connect(devices.get(), &QMediaDevices::audioOutputsChanged, this, &Outputs::look);
+    }
+    if (available())
+        retry.stop();
+    else if (!retry.isActive())
+        retry.start();
+    if (!same)
+        emit changed();
+}
+
+Player::Player(QObject *parent) : QObject(parent)
+{
+    // A stream whose output is unplugged or unloaded may just stop without changing state; the
+    // list of outputs tells.
+    connect(&Outputs::instance(), &Outputs::changed, this, &Player::onOutputsChanged);
     releaseTimer.setSingleShot(true);
     // The fade out must have left the sink's buffer before the sink stops.
     releaseTimer.setInterval(static_cast<int>(rampSeconds * 1000) + 2 * bufferMilliseconds + 20);
@@ -83,19 +156,15 @@ Player::~Player()
         sink->stop();
 }
 
-void Player::start(const Spectrum &spectrum)
+void Player::start(const Output &out, const Spectrum &spectrum)
 {
     releaseTimer.stop();
     if (!sink) {
+        output = out;
         tones = std::make_unique<ToneGenerator>(output.format.sampleRate());
         sink = std::make_unique<QAudioSink>(output.device, output.format);
         sink->setBufferSize(output.format.bytesForDuration(bufferMilliseconds * 1000));
         connect(sink.get(), &QAudioSink::stateChanged, this, &Player::onStateChanged);
-        // A stream whose output is unplugged or unloaded may just stop without changing state;
-        // the list of outputs tells.
-        devices = std::make_unique<QMediaDevices>();
-        connect(devices.get(), &QMediaDevices::audioOutputsChanged, this,
-                &Player::onOutputsChanged);
         input = sink->start();
     }
     playing = true;
@@ -172,21 +241,18 @@ void Player::lose(const QString &reason)
     playing = false;
     release();
     emit lost(reason);
+    Outputs::instance().fail();
 }
 
 void Player::release()
 {
     releaseTimer.stop();
     feedTimer.stop();
-    // Either may be the sender of the signal that brought us here.
+    // The sink may be the sender of the signal that brought us here.
     if (sink) {
         sink->disconnect(this);
         sink->stop();
         sink.release()->deleteLater();
-    }
-    if (devices) {
-        devices->disconnect(this);
-        devices.release()->deleteLater();
     }
     input = nullptr;
     tones.reset();

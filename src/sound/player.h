@@ -28,6 +28,37 @@ struct Output {
 // Looks for the default output once per call. Never blocks on a missing sound service.
 Output findOutput();
 
+// The output the windows play on, followed for the whole program: the system's list of outputs
+// and the failures of the players on it. While none is known it looks again every second and
+// opens a trial stream, because a sound service that stops and comes back is not announced: on
+// Linux the toolkit keeps listing the outputs of a server that went away and reconnects to it,
+// if at all, without a word.
+class Outputs : public QObject
+{
+    Q_OBJECT
+
+public:
+    static Outputs &instance();
+    ~Outputs() override;
+
+    const Output &current() const { return output; }
+    bool available() const { return output.reason.isEmpty(); }
+    // A player's output failed: none is known until one opens again.
+    void fail();
+
+signals:
+    void changed();
+
+private:
+    explicit Outputs(QObject *parent);
+    void look();
+    void set(const Output &found);
+
+    Output output;
+    std::unique_ptr<QMediaDevices> devices; // only once a sound service answered
+    QTimer retry;
+};
+
 // Plays a spectrum on an output until stopped; fades out before the sink stops. The player
 // pushes samples as the sink frees room, a few milliseconds at a time, so what is generated is
 // heard after the sink's short buffer and no later: a sink left to pull from a device reads far
@@ -37,10 +68,11 @@ class Player : public QObject
     Q_OBJECT
 
 public:
-    Player(const Output &output, QObject *parent = nullptr);
+    explicit Player(QObject *parent = nullptr);
     ~Player() override;
 
-    void start(const Spectrum &spectrum);
+    // Plays on `output` unless the fade of the last sound still runs on another.
+    void start(const Output &output, const Spectrum &spectrum);
     void setSpectrum(const Spectrum &spectrum);
     void stop();
     bool isPlaying() const { return playing; }
@@ -48,7 +80,8 @@ public:
     qint64 bufferBytes() const;
 
 signals:
-    // The output went away or failed while playing; the player has stopped.
+    // The output went away or failed while playing or at the start; the player has stopped and
+    // Outputs knows of it.
     void lost(const QString &reason);
 
 private:
@@ -60,8 +93,7 @@ private:
 
     Output output;
     std::unique_ptr<QAudioSink> sink;
-    std::unique_ptr<QMediaDevices> devices; // watched only while playing
-    QIODevice *input = nullptr;             // owned by the sink
+    QIODevice *input = nullptr; // owned by the sink
     std::unique_ptr<ToneGenerator> tones;
     std::vector<std::int16_t> samples;
     QTimer feedTimer;

@@ -32,15 +32,14 @@ QString playTip()
 } // namespace
 
 Controller::Controller(QWidget &window, QPushButton &button, Source source)
-    : QObject(&window), window(window), button(button), source(std::move(source)),
-      output(findOutput())
+    : QObject(&window), window(window), button(button), source(std::move(source))
 {
     setObjectName(QStringLiteral("soundController"));
     button.setCheckable(true);
     button.setChecked(false);
-    button.setEnabled(hasOutput());
-    setTip(hasOutput() ? playTip() : output.reason);
+    onOutputsChanged();
     connect(&button, &QPushButton::toggled, this, &Controller::setPlaying);
+    connect(&Outputs::instance(), &Outputs::changed, this, &Controller::onOutputsChanged);
     window.installEventFilter(this);
 }
 
@@ -64,6 +63,8 @@ void Controller::toggle()
 {
     if (button.isEnabled())
         button.toggle();
+    else
+        showNotice(button.toolTip());
 }
 
 void Controller::setPlaying(bool on)
@@ -82,17 +83,18 @@ void Controller::setPlaying(bool on)
             sounding->setPlaying(false);
         sounding = this;
         if (!player) {
-            player = new Player(output, this);
+            player = new Player(this);
             connect(player, &Player::lost, this, &Controller::onLost);
         }
-        setTip(playTip());
-        player->start(source());
+        emit playingChanged(true);
+        // An output that does not open is lost at once, and onLost says so.
+        player->start(Outputs::instance().current(), source());
     } else {
         player->stop();
         if (sounding == this)
             sounding = nullptr;
+        emit playingChanged(false);
     }
-    emit playingChanged(on);
 }
 
 void Controller::refresh()
@@ -107,13 +109,20 @@ void Controller::onLost(const QString &reason)
         sounding = nullptr;
     player->deleteLater();
     player = nullptr;
-    // The default output may have changed to another one, or there may be none left.
-    output = findOutput();
     const QSignalBlocker quiet(button);
     button.setChecked(false);
-    button.setEnabled(hasOutput());
-    setTip(reason);
     emit playingChanged(false);
+    showNotice(reason);
+}
+
+void Controller::onOutputsChanged()
+{
+    // The sounding window's player watches its own output.
+    if (isPlaying())
+        return;
+    const Outputs &outputs = Outputs::instance();
+    button.setEnabled(outputs.available());
+    button.setToolTip(outputs.available() ? playTip() : outputs.current().reason);
 }
 
 bool Controller::eventFilter(QObject *watched, QEvent *event)
@@ -122,11 +131,6 @@ bool Controller::eventFilter(QObject *watched, QEvent *event)
     if (watched == &window && (event->type() == QEvent::Hide || event->type() == QEvent::Close))
         setPlaying(false);
     return QObject::eventFilter(watched, event);
-}
-
-void Controller::setTip(const QString &text)
-{
-    button.setToolTip(text);
 }
 
 void Controller::saveClip()

@@ -33,7 +33,7 @@ public:
     // The window's sound as it stands now, whether it plays or not.
     Spectrum spectrum() const { return source(); }
     bool isPlaying() const;
-    bool hasOutput() const { return output.reason.isEmpty(); }
+    bool hasOutput() const { return Outputs::instance().available(); }
     // The file the last saveClip() wrote, or the empty string after a failure.
     QString lastClip() const { return clip; }
     // Samples the output holds ahead of what is heard (0 while silent).
@@ -43,7 +43,8 @@ public:
     static constexpr double clipSeconds = 3.0;
 
 public slots:
-    // What the S key does: the same as a click on the button, nothing when it is disabled.
+    // What the S key does: the same as a click on the button; when it is disabled, a notice on
+    // the window says why.
     void toggle();
     void setPlaying(bool on);
     // The live state changed: the sound follows it when playing.
@@ -61,13 +62,12 @@ protected:
 
 private:
     void onLost(const QString &reason);
+    void onOutputsChanged();
     void showNotice(const QString &text);
-    void setTip(const QString &text);
 
     QWidget &window;
     QPushButton &button;
     const Source source;
-    Output output;
     Player *player = nullptr;
     QString clip;
 };

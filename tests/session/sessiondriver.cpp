@@ -94,7 +94,7 @@ QString resize(QWidget *window, const Pick &pick)
     return QStringLiteral("resize %1 to %2").arg(plot->objectName(), to);
 }
 
-// What the S key does; a window without a sound output ignores it.
+// What the S key does; a window without a sound output says why in a notice.
 QString toggleSound(QWidget *window)
 {
     sound::Controller *c = sound::controllerOf(window);

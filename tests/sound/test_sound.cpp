@@ -17,8 +17,10 @@
 #include "sound/wavfile.h"
 #include "soundprobes.h"
 #include "testsupport.h"
+#include "windowing/notice.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -380,8 +382,8 @@ private slots:
         QVERIFY(QDir(dir.filePath(QStringLiteral("folder"))).isEmpty());
     }
 
-    // Without a sound output the button is disabled with the reason in its tooltip, and the
-    // toggle does nothing.
+    // Without a sound output the button is disabled with the reason in its tooltip; a click does
+    // nothing and the toggle (the S key) shows the reason as a notice on the window.
     void soundButton_data()
     {
         QTest::addColumn<int>("window");
@@ -400,9 +402,15 @@ private slots:
         QVERIFY(button->toolTip().contains(QStringLiteral("Нет звукового выхода")));
         sound::Controller *c = sound::controllerOf(w.get());
         QSignalSpy changes(c, &sound::Controller::playingChanged);
-        c->toggle();
+        QSignalSpy notices(c, &sound::Controller::noticeShown);
         QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(notices.isEmpty());
+        c->toggle();
         QVERIFY(!c->hasOutput() && !button->isChecked() && !c->isPlaying() && changes.isEmpty());
+        QCOMPARE(notices.size(), 1);
+        QCOMPARE(notices[0][0].toString(), button->toolTip());
+        const auto *notice = w->findChild<QLabel *>(QLatin1String(veltarn::noticeName));
+        QVERIFY(notice && notice->text() == button->toolTip());
     }
 
     // The sum is heard as the glide onto it ends, not when "Просуммировать" is pressed.
