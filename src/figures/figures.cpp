@@ -18,6 +18,7 @@
 #include <QSvgGenerator>
 #include <QTimer>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -197,6 +198,7 @@ QString exportFiles(QWidget &window, const QStringList &paths, const ExportOptio
             .arg(least.width())
             .arg(least.height());
     }
+    catalog::settleGlides(window);
     std::vector<std::unique_ptr<QSaveFile>> files;
     for (const QString &path : paths) {
         files.push_back(std::make_unique<QSaveFile>(path));
@@ -208,13 +210,34 @@ QString exportFiles(QWidget &window, const QStringList &paths, const ExportOptio
         if (!error.isEmpty())
             return QStringLiteral("%1: %2").arg(quoted(paths[int(i)]), error);
     }
+    return putInPlace(files);
+}
+
+QString putInPlace(const std::vector<std::unique_ptr<QSaveFile>> &files)
+{
     for (std::size_t i = 0; i < files.size(); ++i)
         if (!files[i]->commit()) {
-            // Files already put in place stay whole; the rest are left as they were.
+            for (std::size_t placed = 0; placed < i; ++placed)
+                QFile::remove(files[placed]->fileName());
             return QStringLiteral("не удалось записать файл %1: %2")
-                .arg(quoted(paths[int(i)]), files[i]->errorString());
+                .arg(quoted(files[i]->fileName()), files[i]->errorString());
         }
     return {};
+}
+
+QString freshName(const QWidget &window, const QString &folder, const QStringList &suffixes)
+{
+    const QString stem = fileStem(window);
+    const QDir dir(folder);
+    const auto taken = [&](const QString &base) {
+        return std::any_of(suffixes.begin(), suffixes.end(), [&](const QString &suffix) {
+            return QFileInfo::exists(dir.filePath(base + QLatin1Char('.') + suffix));
+        });
+    };
+    QString base = stem;
+    for (int n = 2; taken(base); ++n)
+        base = QStringLiteral("%1_%2").arg(stem).arg(n);
+    return dir.filePath(base);
 }
 
 void savePicture(QWidget &window)
@@ -228,12 +251,7 @@ void savePicture(QWidget &window)
             QStringLiteral("Рисунок не сохранён: не удалось создать папку %1").arg(quoted(folder)));
         return;
     }
-    const QString stem = fileStem(window);
-    QString base = QDir(folder).filePath(stem);
-    for (int n = 2; QFileInfo::exists(base + QStringLiteral(".png")) ||
-                    QFileInfo::exists(base + QStringLiteral(".svg"));
-         ++n)
-        base = QDir(folder).filePath(QStringLiteral("%1_%2").arg(stem).arg(n));
+    const QString base = freshName(window, folder, {QStringLiteral("png"), QStringLiteral("svg")});
     const QStringList paths = {base + QStringLiteral(".png"), base + QStringLiteral(".svg")};
     ExportOptions options;
     options.scale = window.devicePixelRatioF();
@@ -250,6 +268,7 @@ void savePicture(QWidget &window)
 void copyPicture(QWidget &window)
 {
     removeNotice(window);
+    catalog::settleGlides(window);
     QApplication::clipboard()->setImage(picture(window, window.devicePixelRatioF()));
     showNotice(window, QStringLiteral("Рисунок окна скопирован в буфер обмена"));
 }

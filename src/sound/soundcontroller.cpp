@@ -1,10 +1,10 @@
 #include "sound/soundcontroller.h"
 
+#include "catalog/catalog.h"
 #include "figures/figures.h"
 #include "sound/tonegenerator.h"
 #include "sound/wavfile.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
@@ -140,11 +140,10 @@ void Controller::saveClip()
                        .arg(QDir::toNativeSeparators(folder)));
         return;
     }
-    const QString stem = window.objectName() + QLatin1Char('-') +
-                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString path = QDir(folder).filePath(stem + QStringLiteral(".wav"));
-    for (int n = 2; QFileInfo::exists(path); ++n)
-        path = QDir(folder).filePath(QStringLiteral("%1-%2.wav").arg(stem).arg(n));
+    // Named like the window's pictures, so the sound of a state pairs up with its figure.
+    veltarn::catalog::settleGlides(window);
+    const QString path = veltarn::figures::freshName(window, folder, {QStringLiteral("wav")}) +
+                         QStringLiteral(".wav");
     QString error;
     if (!writeWindowSound(window, path, clipSeconds, &error)) {
         showNotice(QStringLiteral("Звук не сохранён. ") + error);

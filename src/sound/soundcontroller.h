@@ -48,8 +48,9 @@ public slots:
     void setPlaying(bool on);
     // The live state changed: the sound follows it when playing.
     void refresh();
-    // Three seconds of the current sound into the music folder's "Вельтарн" subfolder, with a
-    // notice on the window naming the file or saying why nothing was written.
+    // Three seconds of the current sound into the music folder's "Вельтарн" subfolder, named as
+    // the window's pictures are (a glide under way lands first), with a notice on the window
+    // naming the file or saying why nothing was written.
     void saveClip();
 
 signals:
