@@ -1,6 +1,7 @@
 #include "figures/figures.h"
 
 #include "catalog/catalog.h"
+#include "figures/clippedsvg.h"
 #include "sound/soundcontroller.h"
 
 #include <QApplication>
@@ -179,7 +180,8 @@ void writeSvg(QWidget &window, QIODevice &out, const QString &title)
     generator.setResolution(window.logicalDpiY());
     generator.setTitle(title);
     generator.setDescription(QStringLiteral("Вельтарн"));
-    QPainter painter(&generator);
+    ClippedSvgDevice clipped(generator);
+    QPainter painter(&clipped);
     window.render(&painter, QPoint(), QRegion(window.rect()),
                   QWidget::DrawWindowBackground | QWidget::DrawChildren);
 }

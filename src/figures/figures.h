@@ -32,7 +32,7 @@ QStringList suffixes();
 QImage picture(QWidget &window, double scale);
 
 // Writes the window at its current size as SVG: the plots' own paint code drawing into the
-// vector generator, so lines and text stay lines and text.
+// vector generator, so lines and text stay lines and text, clipped as the screen clips them.
 void writeSvg(QWidget &window, QIODevice &out, const QString &title);
 
 // Writes every file, or none: all are written to temporary files first and put in place only
