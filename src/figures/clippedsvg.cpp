@@ -198,10 +198,12 @@ void ClippingEngine::drawEllipse(const QRectF &rect)
 
 void ClippingEngine::drawPoints(const QPointF *points, int count)
 {
-    const std::optional<QPainterPath> area = clip();
-    for (int i = 0; i < count; ++i)
-        if (!area || area->contains(points[i]))
-            out.drawPoint(points[i]);
+    // A point is its pen's cap, the stroke of a line too short to see.
+    for (int i = 0; i < count; ++i) {
+        QPainterPath shape(points[i]);
+        shape.lineTo(points[i] + QPointF(1.0 / 65536, 0.0));
+        draw(shape, false, [&] { out.drawPoint(points[i]); });
+    }
 }
 
 bool ClippingEngine::cutImage(QRectF &rect, QRectF &source) const
