@@ -122,7 +122,8 @@ std::optional<QPainterPath> ClippingEngine::clip() const
     return p->hasClipping() ? widget.intersected(own) : widget;
 }
 
-template <class Whole> void ClippingEngine::draw(const QPainterPath &shape, bool filled, Whole whole)
+template <class Whole>
+void ClippingEngine::draw(const QPainterPath &shape, bool filled, Whole whole)
 {
     const std::optional<QPainterPath> area = clip();
     const QPen pen = out.pen();
@@ -215,9 +216,9 @@ bool ClippingEngine::cutImage(QRectF &rect, QRectF &source) const
     if (inside.isEmpty())
         return false;
     const qreal sx = source.width() / rect.width(), sy = source.height() / rect.height();
-    source = QRectF(source.x() + (inside.x() - rect.x()) * sx,
-                    source.y() + (inside.y() - rect.y()) * sy, inside.width() * sx,
-                    inside.height() * sy);
+    source =
+        QRectF(source.x() + (inside.x() - rect.x()) * sx, source.y() + (inside.y() - rect.y()) * sy,
+               inside.width() * sx, inside.height() * sy);
     rect = inside;
     return true;
 }
@@ -235,8 +236,8 @@ void ClippingEngine::drawImage(const QRectF &rect, const QImage &image, const QR
         return;
     // The generator writes the whole image whatever part is asked for, so it gets only that part.
     const QRect part = from.toRect();
-    out.drawImage(to, part == image.rect() ? image : image.copy(part), QRectF(QPointF(), part.size()),
-                  flags);
+    out.drawImage(to, part == image.rect() ? image : image.copy(part),
+                  QRectF(QPointF(), part.size()), flags);
 }
 
 void ClippingEngine::drawTextItem(const QPointF &position, const QTextItem &text)

@@ -225,6 +225,31 @@ private slots:
             }
     }
 
+    // Thirty figures of one state in one command, PNG and SVG mixed, are the same picture: the
+    // glides land before the first, and writing one moves nothing on.
+    void exportsAreIdentical()
+    {
+        QTemporaryDir folder;
+        QStringList arguments{"--demo", "rectangle", "--set", "harmonics=3", "--size", "800x600"};
+        const auto name = [](int i) {
+            return QStringLiteral("%1.%2").arg(i).arg(i % 3 ? "png" : "svg");
+        };
+        for (int i = 0; i < 30; ++i)
+            arguments << "--export" << name(i);
+        const Result r = runProgram(arguments, folder.path());
+        QVERIFY2(r.status == 0 && r.err.isEmpty(), r.err.constData());
+        QMap<QString, QByteArray> first; // by suffix
+        for (int i = 0; i < 30; ++i) {
+            QFile f(folder.filePath(name(i)));
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            const QByteArray data = f.readAll();
+            const QString suffix = QFileInfo(f).suffix();
+            QVERIFY2(data == first.value(suffix, data) && !data.isEmpty(), qPrintable(name(i)));
+            first.insert(suffix, data);
+        }
+        QCOMPARE(first.size(), 2);
+    }
+
     // Every kind of bad input: one line on stderr naming it, status 2, and no file, not even a
     // partial one.
     void badInput()

@@ -88,12 +88,24 @@ private slots:
         QTest::addColumn<QString>("id");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("value");
-        QTest::newRow("rectangle") << "rectangle" << "harmonics" << "5";
-        QTest::newRow("triangle") << "triangle" << "harmonics" << "2";
-        QTest::newRow("trapezoid") << "trapezoid" << "harmonics" << "9";
-        QTest::newRow("pulse-train") << "pulse-train" << "T" << "20";
-        QTest::newRow("shape") << "shape" << "T" << "18";
-        QTest::newRow("modulation") << "modulation" << "m" << "0.25";
+        QTest::newRow("rectangle") << "rectangle"
+                                   << "harmonics"
+                                   << "5";
+        QTest::newRow("triangle") << "triangle"
+                                  << "harmonics"
+                                  << "2";
+        QTest::newRow("trapezoid") << "trapezoid"
+                                   << "harmonics"
+                                   << "9";
+        QTest::newRow("pulse-train") << "pulse-train"
+                                     << "T"
+                                     << "20";
+        QTest::newRow("shape") << "shape"
+                               << "T"
+                               << "18";
+        QTest::newRow("modulation") << "modulation"
+                                    << "m"
+                                    << "0.25";
     }
     void svgShowsTheScreen()
     {
@@ -108,8 +120,7 @@ private slots:
         figures::ExportOptions options;
         options.size = QSize(1280, 800);
         QCOMPARE(figures::exportFiles(*window, {png, svg}, options), QString());
-        const QImage screen =
-            QImage(png).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        const QImage screen = QImage(png).convertToFormat(QImage::Format_ARGB32_Premultiplied);
         const QImage figure = rendered(svg, screen.size());
 
         const QList<QRect> plots = placesOf(*window, session::plotsOf(window.get()));
@@ -118,9 +129,10 @@ private slots:
             for (const QColor &colour : {QColor(Qt::red), QColor(Qt::darkBlue)})
                 for (int x = plot.left(); x <= plot.right(); ++x) {
                     const auto rows = crossing(screen, x, plot.top(), plot.bottom(), colour);
-                    QVERIFY2(!rows || (showsNear(figure, x, rows->first, colour) &&
-                                       showsNear(figure, x, rows->second, colour)),
-                             qPrintable(QStringLiteral("%1 at column %2").arg(colour.name()).arg(x)));
+                    QVERIFY2(
+                        !rows || (showsNear(figure, x, rows->first, colour) &&
+                                  showsNear(figure, x, rows->second, colour)),
+                        qPrintable(QStringLiteral("%1 at column %2").arg(colour.name()).arg(x)));
                 }
             // A few pixels around the plot that belong to no plot look as on the screen.
             const QRect ring = plot.adjusted(-4, -4, 4, 4) & screen.rect();
@@ -145,9 +157,10 @@ private slots:
                     rows << slider.top() + y;
             const int row = rows[rows.size() / 2];
             QVERIFY(most > 0 && most < slider.width() - 20);
-            QVERIFY2(std::abs(filledLength(figure, row, slider.left(), slider.right()) -
-                              filledLength(screen, row, slider.left(), slider.right())) <= 2,
-                     qPrintable(QStringLiteral("slider at %1, %2").arg(slider.x()).arg(slider.y())));
+            QVERIFY2(
+                std::abs(filledLength(figure, row, slider.left(), slider.right()) -
+                         filledLength(screen, row, slider.left(), slider.right())) <= 2,
+                qPrintable(QStringLiteral("slider at %1, %2").arg(slider.x()).arg(slider.y())));
         }
     }
 

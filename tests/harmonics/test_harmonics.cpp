@@ -288,6 +288,74 @@ private slots:
                          qPrintable(QStringLiteral("frame %1, sample %2").arg(n).arg(i)));
     }
 
+    // A paint draws the state and changes nothing: painted twice in the middle of a glide, the
+    // plot gives the same picture and its curves stay where they were.
+    void paintChangesNothing_data() { kinds(); }
+    void paintChangesNothing()
+    {
+        QFETCH(int, kind);
+        const auto plot = makePlot(kind);
+        plot->resize(1000, 450);
+        drive::synthesis(*plot, 3, true);
+        plot->getSum();
+        QVERIFY(plot->advanceGlide());
+        const Samples sum = plot->displayedSum(), harmonic = *plot->displayedHarmonic();
+        const QImage first = grabPlot(*plot, {1000, 450});
+        QCOMPARE(grabPlot(*plot, {1000, 450}), first);
+        QVERIFY(plot->isGliding() && plot->isMerging());
+        QCOMPARE(plot->harmonicsSummed(), 4);
+        QCOMPARE(plot->displayedSum(), sum);
+        QCOMPARE(*plot->displayedHarmonic(), harmonic);
+    }
+
+    // On the screen a glide takes the frames the frame clock gives it, as many as a hidden twin
+    // of the same width takes frame by frame, also with ten repaints forced between frames.
+    void framesIgnoreExtraPaints_data() { kinds(); }
+    void framesIgnoreExtraPaints()
+    {
+        QFETCH(int, kind);
+        const auto window = make<QWidget, harmonic, harmonicTriangle, harmonicTrapeze>(demo = kind);
+        func = window->findChild<synthesisPlot *>("Func");
+        window->resize(1200, 900);
+        window->ensurePolished(); // the offscreen platform takes no new size limits once shown
+        window->layout()->activate();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        const auto twin = makePlot(kind);
+        twin->resize(func->size());
+        drive::synthesis(*twin, 1, false);
+        twin->land();
+        drive::synthesis(*twin, 1, false); // the first harmonic, after the constant term
+        int expected = 1;                  // the last frame ends the glide
+        while (twin->advanceGlide())
+            ++expected;
+        for (const int extraPaints : {0, 10}) {
+            window->findChild<QPushButton *>("reper")->click();
+            const auto addAndSum = [&] {
+                window->findChild<QPushButton *>("addHarmonic")->click();
+                window->findChild<QPushButton *>("sum")->click();
+            };
+            addAndSum();
+            QTRY_VERIFY(!func->isGliding());
+            Samples last = func->displayedSum();
+            addAndSum();
+            int frames = 0;
+            for (int i = 0; i < 2000 && func->isGliding(); ++i) {
+                QTest::qWait(1); // a frame at the most
+                if (func->displayedSum() != last) {
+                    ++frames;
+                    last = func->displayedSum();
+                }
+                for (int paint = 0; paint < extraPaints; ++paint)
+                    func->repaint();
+            }
+            if (func->displayedSum() != last)
+                ++frames;
+            QVERIFY(!func->isGliding());
+            QCOMPARE(frames, expected);
+        }
+    }
+
     // A production frame takes the ten glide steps and the paint draws once; the literal paint
     // takes them itself, erasing and drawing after every step. Frame after frame their pictures
     // are the same to the pixel.
