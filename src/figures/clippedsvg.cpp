@@ -71,6 +71,8 @@ private:
     // Draws `shape` through `whole` when the clip leaves it whole, nothing when it lies outside,
     // and otherwise the part inside, filled when `filled`.
     template <class Whole> void draw(const QPainterPath &shape, bool filled, Whole whole);
+    // Fills the part of `shape` inside `area` with `brush`; the pen and brush stay as they were.
+    void fillInside(const QPainterPath &shape, const QBrush &brush, const QPainterPath &area);
     // The part of an image drawn at `rect` from `source` that the clip leaves; false for none.
     bool cutImage(QRectF &rect, QRectF &source) const;
 
@@ -135,16 +137,22 @@ void ClippingEngine::draw(const QPainterPath &shape, bool filled, Whole whole)
     }
     if (!area->intersects(bounds))
         return;
-    const QBrush brush = out.brush();
+    if (filled && out.brush().style() != Qt::NoBrush)
+        fillInside(shape, out.brush(), *area);
+    if (pen.style() != Qt::NoPen)
+        fillInside(strokeOf(shape, pen), pen.brush(), *area);
+}
+
+void ClippingEngine::fillInside(const QPainterPath &shape, const QBrush &brush,
+                                const QPainterPath &area)
+{
+    const QPen keptPen = out.pen();
+    const QBrush keptBrush = out.brush();
     out.setPen(Qt::NoPen);
-    if (filled && brush.style() != Qt::NoBrush)
-        out.drawPath(shape.intersected(*area));
-    if (pen.style() != Qt::NoPen) {
-        out.setBrush(pen.brush());
-        out.drawPath(strokeOf(shape, pen).intersected(*area));
-    }
-    out.setPen(pen);
     out.setBrush(brush);
+    out.drawPath(shape.intersected(area));
+    out.setPen(keptPen);
+    out.setBrush(keptBrush);
 }
 
 void ClippingEngine::drawPath(const QPainterPath &path)
@@ -250,15 +258,8 @@ void ClippingEngine::drawTextItem(const QPointF &position, const QTextItem &text
         out.drawTextItem(position, text);
         return;
     }
-    if (!area->intersects(bounds))
-        return;
-    const QPen pen = out.pen();
-    const QBrush brush = out.brush();
-    out.setPen(Qt::NoPen);
-    out.setBrush(pen.brush());
-    out.drawPath(glyphs.intersected(*area));
-    out.setPen(pen);
-    out.setBrush(brush);
+    if (area->intersects(bounds))
+        fillInside(glyphs, out.pen().brush(), *area);
 }
 
 } // namespace
