@@ -161,7 +161,7 @@ void measureMerge(QWidget *window, const char *name)
     // Every frame moves the glide of the last harmonic merged; when it has settled the
     // harmonics are summed again from the start.
     measure(
-        name, "merge", [plot] { plot->update(); },
+        name, "merge", [plot] { plot->advanceGlide(); },
         [&] {
             if (plot->isAnimating())
                 return;

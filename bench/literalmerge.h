@@ -1,9 +1,10 @@
 #pragma once
 
-// The merge frame of a synthesis plot painted literally: ten times the widget is erased, the
-// background drawn, both curves moved a tenth of the way and drawn again, and only then the red
-// sum on top. Kept as the reference that the production paint (steps first, one drawing) is
-// measured against and must match pixel for pixel.
+// The merge frame of a synthesis plot painted literally, the glide's steps taken inside the paint:
+// ten times the widget is erased, the background drawn, both curves moved a tenth of the way and
+// drawn again, and only then the red sum on top. Kept as the reference that the production frame
+// (the steps on the frame clock, then one drawing) is measured against and must match pixel for
+// pixel.
 
 #include "harmonics/synthesispens.h"
 

@@ -9,7 +9,6 @@
 #include "shape/signaldependence.h"
 
 #include <QAbstractButton>
-#include <QImage>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QSlider>
@@ -26,10 +25,6 @@ template <class Window> std::unique_ptr<QWidget> newWindow()
 }
 
 const Parameter harmonics{"harmonics", nullptr, 1, 0};
-
-// Enough frames for the glide's steps to stop changing any sample; it closes about two thirds
-// of the gap a frame, so a few dozen frames suffice.
-constexpr int settleFrameLimit = 1000;
 
 QString inUnits(int steps, const Parameter &p)
 {
@@ -233,16 +228,8 @@ QString describeState(const QWidget &window, const Demonstration &d)
 
 void settleGlides(QWidget &window)
 {
-    QImage scratch(1, 1, QImage::Format_ARGB32_Premultiplied);
-    for (synthesisPlot *plot : window.findChildren<synthesisPlot *>()) {
-        for (int frame = 0; frame < settleFrameLimit && plot->isMerging(); ++frame) {
-            const std::vector<double> sum = plot->displayedSum();
-            const auto harmonic = plot->displayedHarmonic();
-            plot->render(&scratch);
-            if (plot->displayedSum() == sum && plot->displayedHarmonic() == harmonic)
-                break;
-        }
-    }
+    for (synthesisPlot *plot : window.findChildren<synthesisPlot *>())
+        plot->land();
 }
 
 } // namespace veltarn::catalog

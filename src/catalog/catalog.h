@@ -61,8 +61,8 @@ QString apply(QWidget &window, const Demonstration &d, const std::vector<Setting
 // The parameters as the readouts show them, for a file name: "T=14_tau=3".
 QString describeState(const QWidget &window, const Demonstration &d);
 
-// Paints every harmonic-synthesis plot of `window` until its glide stands still, without
-// waiting for the frame clock.
+// Lands the glide of every harmonic-synthesis plot of `window` at once, where the frame clock
+// would have left it: a figure shows the state at rest, and the screen jumps there too.
 void settleGlides(QWidget &window);
 
 } // namespace veltarn::catalog

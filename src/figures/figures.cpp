@@ -1,6 +1,7 @@
 #include "figures/figures.h"
 
 #include "catalog/catalog.h"
+#include "figures/clippedsvg.h"
 #include "sound/soundcontroller.h"
 #include "windowing/notice.h"
 
@@ -15,9 +16,10 @@
 #include <QPainter>
 #include <QSaveFile>
 #include <QStandardPaths>
-#include <QWidget>
 #include <QSvgGenerator>
+#include <QWidget>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -151,7 +153,8 @@ void writeSvg(QWidget &window, QIODevice &out, const QString &title)
     generator.setResolution(window.logicalDpiY());
     generator.setTitle(title);
     generator.setDescription(QStringLiteral("Вельтарн"));
-    QPainter painter(&generator);
+    ClippedSvgDevice clipped(generator);
+    QPainter painter(&clipped);
     window.render(&painter, QPoint(), QRegion(window.rect()),
                   QWidget::DrawWindowBackground | QWidget::DrawChildren);
 }
@@ -170,6 +173,7 @@ QString exportFiles(QWidget &window, const QStringList &paths, const ExportOptio
             .arg(least.width())
             .arg(least.height());
     }
+    catalog::settleGlides(window);
     std::vector<std::unique_ptr<QSaveFile>> files;
     for (const QString &path : paths) {
         files.push_back(std::make_unique<QSaveFile>(path));
@@ -181,13 +185,34 @@ QString exportFiles(QWidget &window, const QStringList &paths, const ExportOptio
         if (!error.isEmpty())
             return QStringLiteral("%1: %2").arg(quoted(paths[int(i)]), error);
     }
+    return putInPlace(files);
+}
+
+QString putInPlace(const std::vector<std::unique_ptr<QSaveFile>> &files)
+{
     for (std::size_t i = 0; i < files.size(); ++i)
         if (!files[i]->commit()) {
-            // Files already put in place stay whole; the rest are left as they were.
+            for (std::size_t placed = 0; placed < i; ++placed)
+                QFile::remove(files[placed]->fileName());
             return QStringLiteral("не удалось записать файл %1: %2")
-                .arg(quoted(paths[int(i)]), files[i]->errorString());
+                .arg(quoted(files[i]->fileName()), files[i]->errorString());
         }
     return {};
+}
+
+QString freshName(const QWidget &window, const QString &folder, const QStringList &suffixes)
+{
+    const QString stem = fileStem(window);
+    const QDir dir(folder);
+    const auto taken = [&](const QString &base) {
+        return std::any_of(suffixes.begin(), suffixes.end(), [&](const QString &suffix) {
+            return QFileInfo::exists(dir.filePath(base + QLatin1Char('.') + suffix));
+        });
+    };
+    QString base = stem;
+    for (int n = 2; taken(base); ++n)
+        base = QStringLiteral("%1_%2").arg(stem).arg(n);
+    return dir.filePath(base);
 }
 
 void savePicture(QWidget &window)
@@ -201,12 +226,7 @@ void savePicture(QWidget &window)
             QStringLiteral("Рисунок не сохранён: не удалось создать папку %1").arg(quoted(folder)));
         return;
     }
-    const QString stem = fileStem(window);
-    QString base = QDir(folder).filePath(stem);
-    for (int n = 2; QFileInfo::exists(base + QStringLiteral(".png")) ||
-                    QFileInfo::exists(base + QStringLiteral(".svg"));
-         ++n)
-        base = QDir(folder).filePath(QStringLiteral("%1_%2").arg(stem).arg(n));
+    const QString base = freshName(window, folder, {QStringLiteral("png"), QStringLiteral("svg")});
     const QStringList paths = {base + QStringLiteral(".png"), base + QStringLiteral(".svg")};
     ExportOptions options;
     options.scale = window.devicePixelRatioF();
@@ -223,8 +243,26 @@ void savePicture(QWidget &window)
 void copyPicture(QWidget &window)
 {
     removeNotice(window);
+    catalog::settleGlides(window);
     QApplication::clipboard()->setImage(picture(window, window.devicePixelRatioF()));
     showNotice(window, QStringLiteral("Рисунок окна скопирован в буфер обмена"));
+}
+
+void saveSound(QWidget &window)
+{
+    sound::Controller *sound = sound::controllerOf(&window);
+    if (!sound)
+        return;
+    const QString music = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
+    const QString folder =
+        QDir(music.isEmpty() ? QDir::homePath() : music).filePath(QStringLiteral("Вельтарн"));
+    if (!QDir().mkpath(folder) || !QFileInfo(folder).isDir()) {
+        sound->showNotice(QStringLiteral("Звук не сохранён: нельзя создать папку %1")
+                              .arg(QDir::toNativeSeparators(folder)));
+        return;
+    }
+    catalog::settleGlides(window);
+    sound->saveClip(freshName(window, folder, {QStringLiteral("wav")}) + QStringLiteral(".wav"));
 }
 
 } // namespace veltarn::figures

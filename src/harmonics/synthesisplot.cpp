@@ -48,9 +48,8 @@ synthesisPlot::synthesisPlot(std::unique_ptr<const synthesisModel> model, const 
       targetWeights(static_cast<std::size_t>(signal->harmonicCount), 0.0)
 {
     fitSamplesToWidth();
-    frameTimer.setSingleShot(true);
     frameTimer.setInterval(frameInterval);
-    connect(&frameTimer, &QTimer::timeout, this, qOverload<>(&QWidget::update));
+    connect(&frameTimer, &QTimer::timeout, this, &synthesisPlot::advanceGlide);
     setPalette(QPalette(QColor(240, 255, 240)));
     setAutoFillBackground(true);
 }
@@ -112,7 +111,10 @@ void synthesisPlot::addHarmonic()
     currentHarmonic = termSamples(harmonicNumber);
     currentWeights.emplace(shownWeights.size(), 0.0);
     (*currentWeights)[static_cast<std::size_t>(harmonicNumber)] = 1.0;
+    // A sum still gliding stops where it is.
     merging = false;
+    gliding = false;
+    continueGlide();
     update();
 }
 
@@ -136,11 +138,12 @@ void synthesisPlot::getSum()
         currentWeights.emplace(shownWeights.size(), 0.0);
     }
     merging = true;
+    gliding = true;
     ++harmonicNumber;
     emit sumOfHarmonicChanged(harmonicNumber);
-    if (options.repaintOnSum)
-        update();
-    requestFrame();
+    if (options.repaintOnSum && isVisible())
+        advanceGlide();
+    continueGlide();
 }
 
 void synthesisPlot::reper()
@@ -151,11 +154,11 @@ void synthesisPlot::reper()
     std::fill(shownSum.begin(), shownSum.end(), 0.0);
     std::fill(shownWeights.begin(), shownWeights.end(), 0.0);
     merging = false;
+    gliding = false;
     history.clear();
     retreatTarget.reset();
-    frameTimer.stop();
     emit sumOfHarmonicChanged(0);
-    announceSettled();
+    continueGlide();
     update();
 }
 
@@ -204,10 +207,11 @@ void synthesisPlot::stepBack()
         shownSum = std::move(last.shownSum);
         shownWeights = std::move(last.shownWeights);
     }
+    gliding = merging || retreatTarget;
     if (counted)
         emit sumOfHarmonicChanged(harmonicNumber);
     update();
-    requestFrame();
+    continueGlide();
 }
 
 void synthesisPlot::landRetreat()
@@ -263,16 +267,47 @@ void synthesisPlot::glideWeights()
     }
 }
 
-void synthesisPlot::requestFrame()
+bool synthesisPlot::advanceGlide()
 {
-    // Frames are wanted only while someone can see them; showing the plot again repaints it,
-    // and that paint asks for the next frame.
-    if (isVisible())
+    if (!gliding)
+        return false;
+    // A hidden plot resized since it last showed gets its resize event only when shown.
+    fitSamplesToWidth();
+    const bool merged = merging && advanceMerge();
+    const bool retreated = retreatTarget && advanceRetreat();
+    gliding = merged || retreated;
+    update();
+    if (!gliding)
+        continueGlide();
+    return gliding;
+}
+
+void synthesisPlot::land()
+{
+    // Every frame closes most of the gap, and one that cannot (a sample not a number) ends it.
+    while (advanceGlide()) {
+    }
+}
+
+void synthesisPlot::continueGlide()
+{
+    if (!gliding) {
+        frameTimer.stop();
+        announceSettled();
+    } else if (isVisible() && !frameTimer.isActive()) {
         frameTimer.start();
+    }
+}
+
+void synthesisPlot::showEvent(QShowEvent *event)
+{
+    continueGlide();
+    QWidget::showEvent(event);
 }
 
 void synthesisPlot::hideEvent(QHideEvent *event)
 {
+    // The glide waits: frames are wanted only while someone can see them.
     frameTimer.stop();
     QWidget::hideEvent(event);
 }
@@ -290,13 +325,6 @@ double synthesisPlot::term(double t, int k) const
 
 void synthesisPlot::paintEvent(QPaintEvent *)
 {
-    // Only the last of a frame's ten glide steps would stay visible, so the steps are taken
-    // first and the picture is drawn once. A plot painted at a new size before its resize event
-    // arrived fits its samples here.
-    fitSamplesToWidth();
-    const bool merged = merging && advanceMerge();
-    const bool retreated = retreatTarget && advanceRetreat();
-    const bool moving = merged || retreated;
     QPainter p(this);
     const draw::PixelFrame f = frame();
     background.draw(p, [&](QPainter &layer) {
@@ -305,12 +333,6 @@ void synthesisPlot::paintEvent(QPaintEvent *)
     });
     p.setRenderHint(QPainter::Antialiasing);
     drawCurves(p, f);
-    if (moving) {
-        requestFrame();
-    } else {
-        frameTimer.stop();
-        announceSettled();
-    }
 }
 
 void synthesisPlot::announceSettled()

@@ -15,8 +15,10 @@ class QPainter;
 
 // The signal plot of a synthesis demonstration. The lecturer shows the next harmonic alone
 // (green) with addHarmonic(), then merges it into the partial sum (red) with getSum(): both
-// curves glide onto the new sum, each repaint closing a tenth of the remaining gap ten times.
-// The ideal signal is drawn underneath. The plot owns its demonstration's model.
+// curves glide onto the new sum, each frame of the frame clock closing a tenth of the remaining
+// gap ten times. A paint only draws the curves where they stand, so a figure made during a glide
+// needs land() first. The ideal signal is drawn underneath. The plot owns its demonstration's
+// model.
 class synthesisPlot : public QWidget
 {
     Q_OBJECT
@@ -28,13 +30,17 @@ public:
     struct Options {
         AxisRow axisRow;
         bool redBeforeFirstSum; // the harmonic is drawn in red while nothing is summed
-        bool repaintOnSum;      // getSum() repaints at once instead of on the next frame
+        bool repaintOnSum;      // getSum() takes the glide's first frame at once, not a frame later
     };
 
     int harmonicsSummed() const { return harmonicNumber; }
     bool isMerging() const { return merging; }
     // True while the glide still moves and frames are being requested.
     bool isAnimating() const { return frameTimer.isActive(); }
+    // The frame clock: each of its ticks advances the glide one frame.
+    const QTimer &frameClock() const { return frameTimer; }
+    // True while a glide is under way, also in a hidden plot whose frames wait for it to be shown.
+    bool isGliding() const { return gliding; }
     const std::vector<double> &displayedSum() const { return shownSum; }
     const std::optional<std::vector<double>> &displayedHarmonic() const { return currentHarmonic; }
     int harmonicLimit() const { return signal->harmonicCount; }
@@ -66,6 +72,12 @@ public slots:
     // Undoes the last addHarmonic() or getSum() that changed anything: a harmonic shown alone
     // disappears; a merged harmonic leaves the partial sum, which glides back to where it was.
     void stepBack();
+    // One frame of the glide as the frame clock takes it: ten tenth-of-the-way steps of every
+    // moving curve, and a repaint. True while the glide goes on; nothing happens without one.
+    bool advanceGlide();
+    // The glide under way comes to rest at once: the frames it still needs, taken one after
+    // another, so it stands exactly where the frame clock would have left it.
+    void land();
 
 protected:
     synthesisPlot(std::unique_ptr<const synthesisModel> model, const Options &options,
@@ -79,6 +91,7 @@ protected:
 
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
 
     const std::unique_ptr<const synthesisModel> signal;
@@ -98,6 +111,7 @@ protected:
     std::optional<std::vector<double>> targetSum;
     int harmonicNumber = 0;
     bool merging = false;
+    bool gliding = false;
     int settledCount = 0;
 
     // One tenth-of-the-way glide step of the curves' weights, taken with every step of the
@@ -131,7 +145,9 @@ private:
     // The ten tenth-of-the-way steps of one frame; true while a curve is still visibly away
     // from the target.
     bool advanceMerge();
-    void requestFrame();
+    // Frames while a glide is under way and the plot can be seen; otherwise the glide is over
+    // and said to be.
+    void continueGlide();
     void announceSettled();
 
     void drawCaptions(QPainter &p, const draw::PixelFrame &f) const;

@@ -96,7 +96,7 @@ std::vector<KeyRow> buildTable()
         {{Qt::CTRL | Qt::SHIFT | Qt::Key_S, Qt::CTRL | Qt::SHIFT | cyrillicYeru},
          QStringLiteral("сохранить три секунды звука в папку музыки"),
          Synthesis | Parameters,
-         [](W &w, Qt::Key) { withSound(w, &sound::Controller::saveClip); }},
+         [](W &w, Qt::Key) { veltarn::figures::saveSound(w.window()); }},
         {{Qt::CTRL | Qt::Key_S, Qt::CTRL | cyrillicYeru},
          QStringLiteral("сохранить рисунок окна (PNG и SVG) в папку изображений"),
          Synthesis | Parameters,

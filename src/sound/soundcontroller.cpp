@@ -4,12 +4,9 @@
 #include "sound/wavfile.h"
 #include "windowing/notice.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QEvent>
-#include <QFileInfo>
 #include <QPushButton>
-#include <QStandardPaths>
 
 #include <cmath>
 
@@ -133,29 +130,13 @@ bool Controller::eventFilter(QObject *watched, QEvent *event)
     return QObject::eventFilter(watched, event);
 }
 
-void Controller::saveClip()
+void Controller::saveClip(const QString &path)
 {
-    clip.clear();
-    const QString music = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
-    const QString folder =
-        QDir(music.isEmpty() ? QDir::homePath() : music).filePath(QStringLiteral("Вельтарн"));
-    if (!QDir().mkpath(folder) || !QFileInfo(folder).isDir()) {
-        showNotice(QStringLiteral("Звук не сохранён: нельзя создать папку %1")
-                       .arg(QDir::toNativeSeparators(folder)));
-        return;
-    }
-    const QString stem = window.objectName() + QLatin1Char('-') +
-                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString path = QDir(folder).filePath(stem + QStringLiteral(".wav"));
-    for (int n = 2; QFileInfo::exists(path); ++n)
-        path = QDir(folder).filePath(QStringLiteral("%1-%2.wav").arg(stem).arg(n));
     QString error;
-    if (!writeWindowSound(window, path, clipSeconds, &error)) {
+    if (!writeWindowSound(window, path, clipSeconds, &error))
         showNotice(QStringLiteral("Звук не сохранён. ") + error);
-        return;
-    }
-    clip = path;
-    showNotice(QStringLiteral("Звук сохранён: %1").arg(QDir::toNativeSeparators(path)));
+    else
+        showNotice(QStringLiteral("Звук сохранён: %1").arg(QDir::toNativeSeparators(path)));
 }
 
 void Controller::showNotice(const QString &text)

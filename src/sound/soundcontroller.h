@@ -34,8 +34,6 @@ public:
     Spectrum spectrum() const { return source(); }
     bool isPlaying() const;
     bool hasOutput() const { return Outputs::instance().available(); }
-    // The file the last saveClip() wrote, or the empty string after a failure.
-    QString lastClip() const { return clip; }
     // Samples the output holds ahead of what is heard (0 while silent).
     qint64 outputBufferBytes() const;
 
@@ -49,9 +47,11 @@ public slots:
     void setPlaying(bool on);
     // The live state changed: the sound follows it when playing.
     void refresh();
-    // Three seconds of the current sound into the music folder's "Вельтарн" subfolder, with a
-    // notice on the window naming the file or saying why nothing was written.
-    void saveClip();
+    // Three seconds of the current sound into the file `path`, with a notice on the window
+    // naming the file or saying why nothing was written.
+    void saveClip(const QString &path);
+    // A notice at the window's bottom edge.
+    void showNotice(const QString &text);
 
 signals:
     void playingChanged(bool playing);
@@ -63,13 +63,11 @@ protected:
 private:
     void onLost(const QString &reason);
     void onOutputsChanged();
-    void showNotice(const QString &text);
 
     QWidget &window;
     QPushButton &button;
     const Source source;
     Player *player = nullptr;
-    QString clip;
 };
 
 // The controller of a demonstration window, or nullptr for a window without sound.

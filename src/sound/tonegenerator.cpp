@@ -46,7 +46,12 @@ double peakOf(const std::vector<Line> &lines)
 } // namespace
 
 ToneGenerator::ToneGenerator(int sampleRate)
-    : rate(sampleRate), ramp(std::max(1, static_cast<int>(std::lround(rampSeconds * sampleRate))))
+    : ToneGenerator(sampleRate, static_cast<int>(std::lround(rampSeconds * sampleRate)))
+{
+}
+
+ToneGenerator::ToneGenerator(int sampleRate, int rampSamples)
+    : rate(sampleRate), ramp(std::max(1, rampSamples))
 {
 }
 
@@ -175,10 +180,13 @@ void ToneGenerator::render(std::int16_t *out, int count)
 
 std::vector<std::int16_t> renderClip(const Spectrum &spectrum, double seconds, int sampleRate)
 {
-    ToneGenerator g(sampleRate);
     const auto total = static_cast<int>(std::lround(seconds * sampleRate));
     std::vector<std::int16_t> samples(static_cast<std::size_t>(std::max(total, 0)));
-    const int tail = std::min(total, g.rampSamples());
+    if (total < 2) // too short to rise and fall again: silence
+        return samples;
+    // A clip shorter than both fades shares its length between them, so it still ends in silence.
+    ToneGenerator g(sampleRate, std::min(ToneGenerator(sampleRate).rampSamples(), total / 2));
+    const int tail = g.rampSamples();
     g.setSpectrum(spectrum);
     g.render(samples.data(), total - tail);
     g.fadeOut();

@@ -26,6 +26,8 @@ class ToneGenerator
 {
 public:
     explicit ToneGenerator(int sampleRate);
+    // With fades of `rampSamples` samples instead of rampSeconds.
+    ToneGenerator(int sampleRate, int rampSamples);
 
     void setSpectrum(const Spectrum &spectrum);
     void fadeOut() { setSpectrum({}); }
@@ -61,7 +63,8 @@ private:
     std::vector<double> mix, weightsIn, weightsOut;
 };
 
-// Samples of `seconds` of `spectrum` at `sampleRate`, faded in and out, as 16-bit integers.
+// Samples of `seconds` of `spectrum` at `sampleRate`, faded in and out, as 16-bit integers: the
+// last sample is silent whatever the length.
 std::vector<std::int16_t> renderClip(const Spectrum &spectrum, double seconds, int sampleRate);
 
 } // namespace sound

@@ -43,13 +43,10 @@ namespace
 
 using Plot = std::unique_ptr<QWidget>;
 
-// Hidden, a synthesis plot takes one glide frame for each paint: sixty paints (of one pixel) end
-// any glide.
 void endGlide(QWidget &plot)
 {
-    QImage pixel(1, 1, QImage::Format_ARGB32_Premultiplied);
-    for (int frame = 0; qobject_cast<synthesisPlot *>(&plot) && frame < 60; ++frame)
-        plot.render(&pixel, QPoint(), QRegion(0, 0, 1, 1));
+    if (auto *synthesis = qobject_cast<synthesisPlot *>(&plot))
+        synthesis->land();
 }
 
 // A plot of kind P, driven through its slots to the given values (none: as it opens).

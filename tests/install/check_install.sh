@@ -43,11 +43,10 @@ step "desktop-file-validate"
 out=$(desktop-file-validate "$desktop" 2>&1)
 status=$?
 [[ -n $out ]] && echo "$out"
-if [[ $status -ne 0 ]] || grep -Eq ': (error|warning):' <<<"$out"; then
-    fail "desktop-file-validate reports errors or warnings"
+if [[ $status -ne 0 ]] || grep -Eq ': (error|warning|hint):' <<<"$out"; then
+    fail "desktop-file-validate reports errors, warnings or hints"
 fi
-for key in "Exec=veltarn" "Icon=$app_id" "Name=Вельтарн" \
-           "Categories=Education;Science;Physics;"; do
+for key in "Exec=veltarn" "Icon=$app_id" "Name=Вельтарн" "Categories=Education;Physics;"; do
     grep -qxF "$key" "$desktop" || fail "desktop entry lacks the line $key"
 done
 grep -q '^Comment\[ru\]=' "$desktop" || fail "desktop entry has no Russian comment"
@@ -84,6 +83,7 @@ if command -v man >/dev/null; then
     warnings=$(man --warnings -E UTF-8 -l -Tutf8 -Z "$manual" 2>&1 >/dev/null)
     [[ -z $warnings ]] || { echo "$warnings"; fail "man reports warnings on $manual"; }
     text=$(man -E UTF-8 -l "$manual" 2>/dev/null)
+    grep -qF "Вельтарн $version" <<<"$text" || fail "manual page does not state version $version"
     for option in --help --version --list --demo --set --windowed --screen --export --size \
                   --scale --seconds; do
         grep -q -- "$option" <<<"$text" || fail "manual page does not describe $option"

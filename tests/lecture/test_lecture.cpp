@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSlider>
 #include <QTemporaryDir>
@@ -283,7 +284,8 @@ private slots:
 
     // Ctrl+S (twice, the first notice still up), Ctrl+C and Ctrl+Shift+S in either layout: the
     // pictures saved, named by the window's state and in the notice, and the one copied are the
-    // window as shown without the focus frame or the notice; the sound clip lands beside them.
+    // window as shown without the focus frame or the notice; the sound clip is named the same
+    // way.
     // A pictures folder that cannot be made: a notice, for a while, and no file.
     void figureAndSoundKeys_data()
     {
@@ -356,9 +358,12 @@ private slots:
         const QString first = files[0].chopped(4);
         QVERIFY2(!files[2].startsWith(first) || files[2] == first + "_2.png", qPrintable(files[2]));
         QCOMPARE(QApplication::clipboard()->image().convertToFormat(shown.format()), shown);
-        // Three seconds of the window's sound, named in the notice.
+        // Three seconds of the window's sound, named as the pictures are and in the notice.
         const QFileInfoList clips = QDir(music).entryInfoList({"*.wav"});
         QVERIFY(clips.size() == 1 && clips[0].size() == 44 + 2 * 3 * 48000);
+        const QRegularExpression named(QRegularExpression::escape(stem) +
+                                       "\\d{4}-\\d\\d-\\d\\d_\\d\\d-\\d\\d-\\d\\d\\.wav");
+        QVERIFY2(named.match(clips[0].fileName()).hasMatch(), qPrintable(clips[0].fileName()));
         QVERIFY2(heard.contains(clips[0].fileName()), qPrintable(heard));
     }
 

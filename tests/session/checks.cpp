@@ -150,10 +150,7 @@ template <typename P> std::unique_ptr<QWidget> fresh(QWidget *w)
         plot->resize(live.size());
         const bool alone = live.displayedHarmonic() && !live.isMerging();
         drive::synthesis(*plot, live.harmonicsSummed(), alone);
-        // Hidden, the fresh plot glides one frame a paint; sixty (of one pixel) end any glide.
-        QImage pixel(1, 1, QImage::Format_ARGB32_Premultiplied);
-        for (int frame = 0; frame < 60; ++frame)
-            plot->render(&pixel, QPoint(), QRegion(0, 0, 1, 1));
+        plot->land();
         // Only a harmonic added while the sum still glided leaves the sum part-way.
         const auto &a = live.displayedSum(), &b = plot->displayedSum();
         for (std::size_t i = 0; alone && i < std::min(a.size(), b.size()); ++i)

@@ -304,6 +304,25 @@ private slots:
                  qPrintable(QString::number(period(16))));
     }
 
+    // Every clip rises from and ends in silence, however short: a clip shorter than both fades
+    // shares its length between them; one of a single sample is silent.
+    void clipsEndInSilence()
+    {
+        for (const double seconds : {0.00002, 0.001, 0.01, 0.039, 0.041, 0.5}) {
+            const std::vector<std::int16_t> clip =
+                sound::renderClip(spectrumOf(trainDense), seconds, rate);
+            const QString length = QString::number(seconds);
+            QVERIFY2(clip.size() == std::size_t(std::lround(seconds * rate)), qPrintable(length));
+            const int ramp = std::max(1, std::min(fade, int(clip.size()) / 2));
+            QVERIFY2(clip.back() == 0 && std::abs(clip.front()) <= 0.55 * 32767 / ramp,
+                     qPrintable(length));
+            int loudest = 0;
+            for (const std::int16_t v : clip)
+                loudest = std::max(loudest, std::abs(int(v)));
+            QVERIFY2(seconds < 0.01 || loudest > 6000, qPrintable(length));
+        }
+    }
+
     // Read back at fixed header offsets: mono 16-bit at the rate, the samples of the state, three
     // seconds unless told otherwise.
     void wavReadsBack_data()

@@ -1,0 +1,218 @@
+#include "catalog/catalog.h"
+#include "figures/figures.h"
+#include "session/windows.h"
+#include "testsupport.h"
+
+#include <QDir>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QSlider>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace
+{
+
+using namespace veltarn;
+using testsupport::near;
+
+QImage rendered(const QString &svg, QSize size)
+{
+    QSvgRenderer renderer(svg);
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    renderer.render(&painter);
+    return image;
+}
+
+// The window's plots and sliders, as rectangles of the window.
+template <typename W> QList<QRect> placesOf(const QWidget &window, const QList<W *> &widgets)
+{
+    QList<QRect> places;
+    for (const QWidget *w : widgets)
+        places << QRect(w->mapTo(&window, QPoint()), w->size());
+    return places;
+}
+
+// Where a curve of `colour` crosses column x: its top and bottom rows, or none.
+std::optional<std::pair<int, int>> crossing(const QImage &img, int x, int top, int bottom,
+                                            const QColor &colour)
+{
+    std::optional<std::pair<int, int>> rows;
+    for (int y = top; y <= bottom; ++y)
+        if (near(img.pixelColor(x, y), colour, 40))
+            rows = std::make_pair(rows ? rows->first : y, y);
+    return rows;
+}
+
+// Whether the picture shows `colour` within one pixel of (x, y).
+bool showsNear(const QImage &img, int x, int y, const QColor &colour)
+{
+    for (int dy = -1; dy <= 1; ++dy)
+        for (int dx = -1; dx <= 1; ++dx)
+            if (img.rect().contains(x + dx, y + dy) &&
+                near(img.pixelColor(x + dx, y + dy), colour, 40))
+                return true;
+    return false;
+}
+
+// The groove's filled part is in the highlight's blue.
+int filledLength(const QImage &img, int row, int left, int right)
+{
+    int filled = 0;
+    for (int x = left; x <= right; ++x) {
+        const QColor c = img.pixelColor(x, row);
+        filled += c.blue() > c.red() + 60;
+    }
+    return filled;
+}
+
+} // namespace
+
+class TestFigures : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { qunsetenv("PULSE_SERVER"); }
+
+    // Drawn by the toolkit's SVG renderer at the window's size, the SVG differs from the PNG only
+    // as antialiasing makes them differ: every curve passes each column within a pixel of where
+    // the PNG has it, every slider groove is filled as far (within 2 pixels), and nothing of a
+    // plot lies outside it.
+    void svgShowsTheScreen_data()
+    {
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("rectangle") << "rectangle"
+                                   << "harmonics"
+                                   << "5";
+        QTest::newRow("triangle") << "triangle"
+                                  << "harmonics"
+                                  << "2";
+        QTest::newRow("trapezoid") << "trapezoid"
+                                   << "harmonics"
+                                   << "9";
+        QTest::newRow("pulse-train") << "pulse-train"
+                                     << "T"
+                                     << "20";
+        QTest::newRow("shape") << "shape"
+                               << "T"
+                               << "18";
+        QTest::newRow("modulation") << "modulation"
+                                    << "m"
+                                    << "0.25";
+    }
+    void svgShowsTheScreen()
+    {
+        QFETCH(QString, id);
+        QFETCH(QString, name);
+        QFETCH(QString, value);
+        const catalog::Demonstration *d = catalog::find(id);
+        const std::unique_ptr<QWidget> window = d->make();
+        QCOMPARE(catalog::apply(*window, *d, {{name, value}}), QString());
+        QTemporaryDir dir;
+        const QString png = dir.filePath("f.png"), svg = dir.filePath("f.svg");
+        figures::ExportOptions options;
+        options.size = QSize(1280, 800);
+        QCOMPARE(figures::exportFiles(*window, {png, svg}, options), QString());
+        const QImage screen = QImage(png).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        const QImage figure = rendered(svg, screen.size());
+
+        const QList<QRect> plots = placesOf(*window, session::plotsOf(window.get()));
+        QVERIFY(!plots.isEmpty());
+        for (const QRect &plot : plots) {
+            for (const QColor &colour : {QColor(Qt::red), QColor(Qt::darkBlue)})
+                for (int x = plot.left(); x <= plot.right(); ++x) {
+                    const auto rows = crossing(screen, x, plot.top(), plot.bottom(), colour);
+                    QVERIFY2(
+                        !rows || (showsNear(figure, x, rows->first, colour) &&
+                                  showsNear(figure, x, rows->second, colour)),
+                        qPrintable(QStringLiteral("%1 at column %2").arg(colour.name()).arg(x)));
+                }
+            // A few pixels around the plot that belong to no plot look as on the screen.
+            const QRect ring = plot.adjusted(-4, -4, 4, 4) & screen.rect();
+            for (int y = ring.top(); y <= ring.bottom(); ++y)
+                for (int x = ring.left(); x <= ring.right(); ++x)
+                    if (std::none_of(plots.begin(), plots.end(),
+                                     [&](const QRect &p) { return p.contains(x, y); }))
+                        QVERIFY2(near(figure.pixelColor(x, y), screen.pixelColor(x, y), 64),
+                                 qPrintable(QStringLiteral("(%1, %2)").arg(x).arg(y)));
+        }
+
+        const QList<QRect> sliders = placesOf(*window, window->findChildren<QSlider *>());
+        for (const QRect &slider : sliders) {
+            // The middle of the rows the groove's fill covers.
+            QList<int> filled(slider.height());
+            for (int y = 0; y < slider.height(); ++y)
+                filled[y] = filledLength(screen, slider.top() + y, slider.left(), slider.right());
+            const int most = *std::max_element(filled.begin(), filled.end());
+            QList<int> rows;
+            for (int y = 0; y < slider.height(); ++y)
+                if (filled[y] >= most * 4 / 5)
+                    rows << slider.top() + y;
+            const int row = rows[rows.size() / 2];
+            QVERIFY(most > 0 && most < slider.width() - 20);
+            QVERIFY2(
+                std::abs(filledLength(figure, row, slider.left(), slider.right()) -
+                         filledLength(screen, row, slider.left(), slider.right())) <= 2,
+                qPrintable(QStringLiteral("slider at %1, %2").arg(slider.x()).arg(slider.y())));
+        }
+    }
+
+    // All or nothing: when the third file cannot be put in place, the two already there go
+    // again; when all can, all are there with what was written.
+    void putInPlace()
+    {
+        for (const bool thirdFails : {true, false}) {
+            QTemporaryDir dir;
+            std::vector<std::unique_ptr<QSaveFile>> files;
+            for (const char *name : {"a.png", "b.svg", "c.wav"}) {
+                files.push_back(std::make_unique<QSaveFile>(dir.filePath(name)));
+                QVERIFY(files.back()->open(QIODevice::WriteOnly));
+                files.back()->write(name);
+            }
+            if (thirdFails)
+                files[2]->cancelWriting();
+            const QString error = figures::putInPlace(files);
+            const QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+            if (thirdFails) {
+                QVERIFY2(error.contains("c.wav"), qPrintable(error));
+                QCOMPARE(left, QStringList());
+                continue;
+            }
+            QCOMPARE(error, QString());
+            QCOMPARE(left, (QStringList{"a.png", "b.svg", "c.wav"}));
+            QFile b(dir.filePath("b.svg"));
+            QVERIFY(b.open(QIODevice::ReadOnly) && b.readAll() == "b.svg");
+        }
+    }
+
+    // Pictures and sounds share the name of the state: id, parameters, time; the second file
+    // of a kind in the same second is numbered 2, and a file of another kind does not count.
+    void freshNames()
+    {
+        const catalog::Demonstration *d = catalog::find("shape");
+        const std::unique_ptr<QWidget> window = d->make();
+        QCOMPARE(catalog::apply(*window, *d, {{"T", "12"}, {"tau1", "8"}}), QString());
+        QTemporaryDir dir;
+        const QStringList pictures{"png", "svg"};
+        const QString first = figures::freshName(*window, dir.path(), pictures);
+        static const QRegularExpression form(
+            "/shape_T=12_tau1=8_tau2=\\d+_\\d{4}-\\d\\d-\\d\\d_\\d\\d-\\d\\d-\\d\\d$");
+        QVERIFY2(form.match(first).hasMatch(), qPrintable(first));
+        QVERIFY(QFile(first + ".svg").open(QIODevice::WriteOnly));
+        const QString second = figures::freshName(*window, dir.path(), pictures);
+        QVERIFY2(second == first + "_2" || (second != first && form.match(second).hasMatch()),
+                 qPrintable(second));
+        const QString sound = figures::freshName(*window, dir.path(), {"wav"});
+        QVERIFY2(form.match(sound).hasMatch(), qPrintable(sound));
+    }
+};
+
+VELTARN_TEST_MAIN(TestFigures)
+#include "test_figures.moc"
