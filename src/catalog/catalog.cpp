@@ -6,6 +6,8 @@
 #include "harmonics/synthesisplot.h"
 #include "modulation/amplitudemodulatedsignal.h"
 #include "pulsetrain/periodicsignaldependences.h"
+#include "pulsetrain/pulsetrainsignal.h"
+#include "shape/dependencesignal.h"
 #include "shape/signaldependence.h"
 
 #include <QAbstractButton>
@@ -26,6 +28,33 @@ template <class Window> std::unique_ptr<QWidget> make()
 }
 
 const Parameter harmonics{"harmonics", nullptr, 1, 0};
+
+int sliderValue(const QWidget &window, const char *slider)
+{
+    return window.findChild<const QSlider *>(QLatin1String(slider))->value();
+}
+
+// The coupling rules of the pulse train and the signal shape, at the other sliders' values.
+bool periodOverLength(const QWidget &w, int steps)
+{
+    return pulsetrain::acceptsPeriod(steps, sliderValue(w, "lengthhorizontalSlider"));
+}
+bool lengthInPeriod(const QWidget &w, int steps)
+{
+    return pulsetrain::acceptsLength(steps, sliderValue(w, "periodhorizontalSlider"));
+}
+bool periodOverBase(const QWidget &w, int steps)
+{
+    return shape::acceptsPeriod(steps, sliderValue(w, "tau1Slider"));
+}
+bool baseBetween(const QWidget &w, int steps)
+{
+    return shape::acceptsTau1(steps, sliderValue(w, "periodSlider"), sliderValue(w, "tau2Slider"));
+}
+bool topUnderBase(const QWidget &w, int steps)
+{
+    return shape::acceptsTau2(steps, sliderValue(w, "tau1Slider"));
+}
 
 // Enough frames for the glide's steps to stop changing any sample; it closes about two thirds
 // of the gap a frame, so a few dozen frames suffice.
@@ -160,12 +189,15 @@ const std::vector<Demonstration> &demonstrations()
          "Спектр периодического сигнала",
          &periodicSignalDependences::staticMetaObject,
          &make<periodicSignalDependences>,
-         {{"T", "periodhorizontalSlider", 1, 0}, {"tau", "lengthhorizontalSlider", 1, 0}}},
+         {{"T", "periodhorizontalSlider", 1, 0, &periodOverLength},
+          {"tau", "lengthhorizontalSlider", 1, 0, &lengthInPeriod}}},
         {"shape",
          "Влияние формы периодического сигнала на его спектр",
          &signalDependence::staticMetaObject,
          &make<signalDependence>,
-         {{"T", "periodSlider", 1, 0}, {"tau1", "tau1Slider", 1, 0}, {"tau2", "tau2Slider", 1, 0}}},
+         {{"T", "periodSlider", 1, 0, &periodOverBase},
+          {"tau1", "tau1Slider", 1, 0, &baseBetween},
+          {"tau2", "tau2Slider", 1, 0, &topUnderBase}}},
         {"modulation",
          "Амплитудно-модулированный сигнал",
          &amplitudeModulatedSignal::staticMetaObject,
@@ -205,6 +237,19 @@ QString apply(QWidget &window, const Demonstration &d, const std::vector<Setting
             return error;
     }
     return {};
+}
+
+bool accepts(const QWidget &window, const QSlider &slider, int steps)
+{
+    if (steps < slider.minimum() || steps > slider.maximum())
+        return false;
+    const Demonstration *d = of(window);
+    if (!d)
+        return true;
+    for (const Parameter &p : d->parameters)
+        if (p.slider && slider.objectName() == QLatin1String(p.slider))
+            return !p.accepts || p.accepts(window, steps);
+    return true;
 }
 
 QString describeState(const QWidget &window, const Demonstration &d)

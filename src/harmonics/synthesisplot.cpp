@@ -145,14 +145,13 @@ void synthesisPlot::getSum()
 
 void synthesisPlot::reper()
 {
+    remember(Step::Reper);
     harmonicNumber = 0;
     currentHarmonic.reset();
     currentWeights.reset();
     std::fill(shownSum.begin(), shownSum.end(), 0.0);
     std::fill(shownWeights.begin(), shownWeights.end(), 0.0);
     merging = false;
-    history.clear();
-    retreatTarget.reset();
     frameTimer.stop();
     emit sumOfHarmonicChanged(0);
     announceSettled();

@@ -39,8 +39,8 @@ public:
     const std::optional<std::vector<double>> &displayedHarmonic() const { return currentHarmonic; }
     int harmonicLimit() const { return signal->harmonicCount; }
     // What stepBack() would undo: the harmonic last shown alone, the last merge into the sum,
-    // or nothing (at the start, and after "Репер").
-    enum class Step { None, Shown, Summed };
+    // the last "Репер", or nothing (at the start).
+    enum class Step { None, Shown, Summed, Reper };
     Step lastStep() const { return history.empty() ? Step::None : history.back().step; }
     // Time of sample i of every curve: i·Δ, Δ = ω/32.
     double sampleTime(int i) const { return sampleTimes.at(static_cast<std::size_t>(i)); }
@@ -63,8 +63,9 @@ public slots:
     void addHarmonic();
     void reper();
     void getSum();
-    // Undoes the last addHarmonic() or getSum() that changed anything: a harmonic shown alone
-    // disappears; a merged harmonic leaves the partial sum, which glides back to where it was.
+    // Undoes the last addHarmonic(), getSum() or reper() that changed anything: a harmonic shown
+    // alone disappears; a merged harmonic leaves the partial sum, which glides back to where it
+    // was; after "Репер" the picture before it comes back as it was.
     void stepBack();
 
 protected:

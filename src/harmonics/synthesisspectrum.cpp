@@ -10,6 +10,9 @@
 namespace
 {
 
+// The signal plot takes back at most this many steps.
+constexpr std::size_t reperDepth = 64;
+
 std::vector<double> lineOffsets(std::size_t count, int step)
 {
     std::vector<double> offsets{0.0};
@@ -45,7 +48,19 @@ void synthesisSpectrum::withdrawSpec()
 
 void synthesisSpectrum::reper()
 {
+    if (beforeReper.size() == reperDepth)
+        beforeReper.erase(beforeReper.begin());
+    beforeReper.push_back(shownHarmonics);
     shownHarmonics = 0;
+    update();
+}
+
+void synthesisSpectrum::withdrawReper()
+{
+    if (beforeReper.empty())
+        return;
+    shownHarmonics = beforeReper.back();
+    beforeReper.pop_back();
     update();
 }
 
