@@ -114,13 +114,7 @@ private slots:
     // counter, the lit lines, the visible button and, going back, the earlier pictures. F5 then
     // steps on its own to twenty harmonics; any key stops it and does nothing else; nothing
     // passes twenty; every step of the lecture can be taken back; Home is "Репер".
-    void synthesisSteps_data()
-    {
-        QTest::addColumn<QString>("button");
-        for (const char *b :
-             {"startHarmonicRectangle", "startHarmonicTriangle", "startHarmonicTrapeze"})
-            QTest::newRow(b) << b;
-    }
+    void synthesisSteps_data() { synthesisWindows(); }
     void synthesisSteps()
     {
         QFETCH(QString, button);
@@ -325,55 +319,47 @@ private slots:
     // "Репер" by Home is a step: PageUp after it brings back the window as it was, pixel for
     // pixel, with the harmonic shown alone, the lit lines, the counter and the visible button;
     // two Home presses take two PageUp presses; the mouse's "Репер" is taken back alike.
-    void reperIsAStep_data()
-    {
-        QTest::addColumn<QString>("button");
-        for (const char *b :
-             {"startHarmonicRectangle", "startHarmonicTriangle", "startHarmonicTrapeze"})
-            QTest::newRow(b) << b;
-    }
+    void reperIsAStep_data() { synthesisWindows(); }
     void reperIsAStep()
     {
         QFETCH(QString, button);
-        QWidget *w = open(button);
-        QVERIFY(QTest::qWaitForWindowExposed(w));
-        auto *func = w->findChild<synthesisPlot *>(QStringLiteral("Func"));
-        auto *spec = w->findChild<synthesisSpectrum *>(QStringLiteral("Spec"));
-        auto *add = w->findChild<QPushButton *>(QStringLiteral("addHarmonic"));
+        const SynthesisWindow s = openSynthesis(button);
+        QVERIFY(QTest::qWaitForWindowExposed(s.window));
         for (int i = 0; i < 5; ++i) // two harmonics summed, the third shown alone
-            press(w, Qt::Key_PageDown);
-        QVERIFY(testsupport::settle(*func));
-        QVERIFY(!add->isVisibleTo(w));
-        const QImage before = picture(w);
-        press(w, Qt::Key_Home);
-        QVERIFY(testsupport::settle(*func));
-        QCOMPARE(func->harmonicsSummed(), 0);
-        QVERIFY(add->isVisibleTo(w));
-        const QImage cleared = picture(w);
+            press(s.window, Qt::Key_PageDown);
+        QVERIFY(testsupport::settle(*s.func));
+        QVERIFY(!s.add->isVisibleTo(s.window));
+        const QImage before = picture(s.window);
+        press(s.window, Qt::Key_Home);
+        QVERIFY(testsupport::settle(*s.func));
+        QCOMPARE(s.func->harmonicsSummed(), 0);
+        QVERIFY(s.add->isVisibleTo(s.window));
+        const QImage cleared = picture(s.window);
         QVERIFY(cleared != before);
-        press(w, Qt::Key_Home); // a second "Репер" changes nothing, and is a step too
-        QVERIFY(testsupport::settle(*func));
-        press(w, Qt::Key_PageUp);
-        QVERIFY(testsupport::settle(*func));
-        QCOMPARE(picture(w), cleared);
-        press(w, Qt::Key_PageUp);
-        QVERIFY(testsupport::settle(*func));
-        QCOMPARE(func->harmonicsSummed(), 2);
-        QCOMPARE(spec->highlightedLines(), 3);
-        QVERIFY(picture(w) == before);
+        press(s.window, Qt::Key_Home); // a second "Репер" changes nothing, and is a step too
+        QVERIFY(testsupport::settle(*s.func));
+        press(s.window, Qt::Key_PageUp);
+        QVERIFY(testsupport::settle(*s.func));
+        QCOMPARE(picture(s.window), cleared);
+        press(s.window, Qt::Key_PageUp);
+        QVERIFY(testsupport::settle(*s.func));
+        QCOMPARE(s.func->harmonicsSummed(), 2);
+        QCOMPARE(s.spec->highlightedLines(), 3);
+        QVERIFY(picture(s.window) == before);
         // The steps before it are still there to take back.
-        press(w, Qt::Key_PageUp);
-        QVERIFY(testsupport::settle(*func));
-        QCOMPARE(func->harmonicsSummed(), 2);
-        QVERIFY(add->isVisibleTo(w));
+        press(s.window, Qt::Key_PageUp);
+        QVERIFY(testsupport::settle(*s.func));
+        QCOMPARE(s.func->harmonicsSummed(), 2);
+        QVERIFY(s.add->isVisibleTo(s.window));
         // The click also moves the focus, and its frame, to "Репер": the plots are compared.
-        const QImage summed = picture(func), lit = picture(spec);
-        QTest::mouseClick(w->findChild<QPushButton *>(QStringLiteral("reper")), Qt::LeftButton);
-        QVERIFY(testsupport::settle(*func));
-        press(w, Qt::Key_PageUp);
-        QVERIFY(testsupport::settle(*func));
-        QVERIFY(picture(func) == summed && picture(spec) == lit);
-        QVERIFY(add->isVisibleTo(w));
+        const QImage summed = picture(s.func), lit = picture(s.spec);
+        QTest::mouseClick(s.window->findChild<QPushButton *>(QStringLiteral("reper")),
+                          Qt::LeftButton);
+        QVERIFY(testsupport::settle(*s.func));
+        press(s.window, Qt::Key_PageUp);
+        QVERIFY(testsupport::settle(*s.func));
+        QVERIFY(picture(s.func) == summed && picture(s.spec) == lit);
+        QVERIFY(s.add->isVisibleTo(s.window));
     }
 
     // F5 and Shift+F5 choose the next and the previous slider of a parameter window, round the
@@ -772,6 +758,30 @@ private slots:
     }
 
 private:
+    // The menu's buttons of the three synthesis windows, as test data.
+    static void synthesisWindows()
+    {
+        QTest::addColumn<QString>("button");
+        for (const char *b :
+             {"startHarmonicRectangle", "startHarmonicTriangle", "startHarmonicTrapeze"})
+            QTest::newRow(b) << b;
+    }
+
+    // A synthesis window opened from the menu, with its plots and "Добавить гармонику".
+    struct SynthesisWindow {
+        QWidget *window;
+        synthesisPlot *func;
+        synthesisSpectrum *spec;
+        QPushButton *add;
+    };
+    SynthesisWindow openSynthesis(const QString &button)
+    {
+        QWidget *w = open(button);
+        return {w, w->findChild<synthesisPlot *>(QStringLiteral("Func")),
+                w->findChild<synthesisSpectrum *>(QStringLiteral("Spec")),
+                w->findChild<QPushButton *>(QStringLiteral("addHarmonic"))};
+    }
+
     // The one window open besides the menu, by class name, or "".
     QByteArray opened() const
     {
