@@ -38,7 +38,8 @@ protected:
 
 private:
     void cover();
-    // The largest text size at which the help fits inside the margins.
+    // The help in the largest text that fits inside the margins, the room left spread between
+    // its lines.
     void layOut();
     // Every line's height, in per cent of the text's own.
     void setLineHeight(int percent);
