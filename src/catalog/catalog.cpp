@@ -6,6 +6,8 @@
 #include "harmonics/synthesisplot.h"
 #include "modulation/amplitudemodulatedsignal.h"
 #include "pulsetrain/periodicsignaldependences.h"
+#include "pulsetrain/pulsetrainsignal.h"
+#include "shape/dependencesignal.h"
 #include "shape/signaldependence.h"
 
 #include <QAbstractButton>
@@ -25,6 +27,33 @@ template <class Window> std::unique_ptr<QWidget> newWindow()
 }
 
 const Parameter harmonics{"harmonics", nullptr, 1, 0};
+
+int sliderValue(const QWidget &window, const char *slider)
+{
+    return window.findChild<const QSlider *>(QLatin1String(slider))->value();
+}
+
+// The coupling rules of the pulse train and the signal shape, at the other sliders' values.
+bool periodOverLength(const QWidget &w, int steps)
+{
+    return pulsetrain::acceptsPeriod(steps, sliderValue(w, "lengthhorizontalSlider"));
+}
+bool lengthInPeriod(const QWidget &w, int steps)
+{
+    return pulsetrain::acceptsLength(steps, sliderValue(w, "periodhorizontalSlider"));
+}
+bool periodOverBase(const QWidget &w, int steps)
+{
+    return shape::acceptsPeriod(steps, sliderValue(w, "tau1Slider"));
+}
+bool baseBetween(const QWidget &w, int steps)
+{
+    return shape::acceptsTau1(steps, sliderValue(w, "periodSlider"), sliderValue(w, "tau2Slider"));
+}
+bool topUnderBase(const QWidget &w, int steps)
+{
+    return shape::acceptsTau2(steps, sliderValue(w, "tau1Slider"));
+}
 
 QString inUnits(int steps, const Parameter &p)
 {
@@ -162,12 +191,15 @@ const std::vector<Demonstration> &demonstrations()
          "Спектр периодического сигнала",
          &periodicSignalDependences::staticMetaObject,
          &newWindow<periodicSignalDependences>,
-         {{"T", "periodhorizontalSlider", 1, 0}, {"tau", "lengthhorizontalSlider", 1, 0}}},
+         {{"T", "periodhorizontalSlider", 1, 0, &periodOverLength},
+          {"tau", "lengthhorizontalSlider", 1, 0, &lengthInPeriod}}},
         {"shape",
          "Влияние формы периодического сигнала на его спектр",
          &signalDependence::staticMetaObject,
          &newWindow<signalDependence>,
-         {{"T", "periodSlider", 1, 0}, {"tau1", "tau1Slider", 1, 0}, {"tau2", "tau2Slider", 1, 0}}},
+         {{"T", "periodSlider", 1, 0, &periodOverBase},
+          {"tau1", "tau1Slider", 1, 0, &baseBetween},
+          {"tau2", "tau2Slider", 1, 0, &topUnderBase}}},
         {"modulation",
          "Амплитудно-модулированный сигнал",
          &amplitudeModulatedSignal::staticMetaObject,
@@ -207,6 +239,19 @@ QString apply(QWidget &window, const Demonstration &d, const std::vector<Setting
             return error;
     }
     return {};
+}
+
+bool accepts(const QWidget &window, const QSlider &slider, int steps)
+{
+    if (steps < slider.minimum() || steps > slider.maximum())
+        return false;
+    const Demonstration *d = of(window);
+    if (!d)
+        return true;
+    for (const Parameter &p : d->parameters)
+        if (p.slider && slider.objectName() == QLatin1String(p.slider))
+            return !p.accepts || p.accepts(window, steps);
+    return true;
 }
 
 QString describeState(const QWidget &window, const Demonstration &d)

@@ -7,6 +7,7 @@
 #include <vector>
 
 struct QMetaObject;
+class QSlider;
 class QWidget;
 
 namespace veltarn::catalog
@@ -27,6 +28,9 @@ struct Parameter {
     const char *slider; // null for the harmonic count
     int stepsPerUnit;   // slider steps per readout unit
     int decimals;       // digits after the point the readout shows
+    // Whether the window keeps `steps` on the slider with its other sliders where they stand
+    // (the rules coupling its parameters); null where it keeps every value of the slider's range.
+    bool (*accepts)(const QWidget &window, int steps) = nullptr;
 };
 
 struct Demonstration {
@@ -57,6 +61,10 @@ QString checkValue(const Parameter &p, const Setting &s);
 // buttons and sliders, and lets a harmonic glide come to rest. Returns an empty string, or one
 // line in Russian naming the value that was refused or that the controls would have rounded.
 QString apply(QWidget &window, const Demonstration &d, const std::vector<Setting> &settings);
+
+// Whether `window` keeps `steps` on `slider`, one of its own: inside the slider's range and
+// allowed by the window's rules at its other parameters' present values.
+bool accepts(const QWidget &window, const QSlider &slider, int steps);
 
 // The parameters as the readouts show them, for a file name: "T=14_tau=3".
 QString describeState(const QWidget &window, const Demonstration &d);

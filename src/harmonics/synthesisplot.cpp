@@ -18,8 +18,6 @@ constexpr int mergePasses = 10;
 constexpr double settledDistance = 5e-5;
 // About one frame of the display.
 constexpr int frameInterval = 16;
-// Two steps per harmonic, and room for the extra presses a keyboard can give covered buttons.
-constexpr std::size_t historyDepth = 64;
 
 // The spacing Δ of the samples.
 double sampleStep(double omega)
@@ -148,6 +146,7 @@ void synthesisPlot::getSum()
 
 void synthesisPlot::reper()
 {
+    remember(Step::Reper);
     harmonicNumber = 0;
     currentHarmonic.reset();
     currentWeights.reset();
@@ -155,7 +154,6 @@ void synthesisPlot::reper()
     std::fill(shownWeights.begin(), shownWeights.end(), 0.0);
     merging = false;
     gliding = false;
-    history.clear();
     retreatTarget.reset();
     emit sumOfHarmonicChanged(0);
     continueGlide();

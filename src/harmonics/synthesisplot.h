@@ -33,6 +33,10 @@ public:
         bool repaintOnSum;      // getSum() takes the glide's first frame at once, not a frame later
     };
 
+    // The steps stepBack() can take back at the most: two per harmonic, and room for the extra
+    // presses a keyboard can give covered buttons.
+    static constexpr std::size_t historyDepth = 64;
+
     int harmonicsSummed() const { return harmonicNumber; }
     bool isMerging() const { return merging; }
     // True while the glide still moves and frames are being requested.
@@ -45,8 +49,8 @@ public:
     const std::optional<std::vector<double>> &displayedHarmonic() const { return currentHarmonic; }
     int harmonicLimit() const { return signal->harmonicCount; }
     // What stepBack() would undo: the harmonic last shown alone, the last merge into the sum,
-    // or nothing (at the start, and after "Репер").
-    enum class Step { None, Shown, Summed };
+    // the last "Репер", or nothing (at the start).
+    enum class Step { None, Shown, Summed, Reper };
     Step lastStep() const { return history.empty() ? Step::None : history.back().step; }
     // Time of sample i of every curve: i·Δ, Δ = ω/32.
     double sampleTime(int i) const { return sampleTimes.at(static_cast<std::size_t>(i)); }
@@ -69,8 +73,9 @@ public slots:
     void addHarmonic();
     void reper();
     void getSum();
-    // Undoes the last addHarmonic() or getSum() that changed anything: a harmonic shown alone
-    // disappears; a merged harmonic leaves the partial sum, which glides back to where it was.
+    // Undoes the last addHarmonic(), getSum() or reper() that changed anything: a harmonic shown
+    // alone disappears; a merged harmonic leaves the partial sum, which glides back to where it
+    // was; after "Репер" the picture before it comes back as it was.
     void stepBack();
     // One frame of the glide as the frame clock takes it: ten tenth-of-the-way steps of every
     // moving curve, and a repaint. True while the glide goes on; nothing happens without one.

@@ -2,6 +2,7 @@
 
 #include "draw/plotpainting.h"
 #include "harmonics/synthesispens.h"
+#include "harmonics/synthesisplot.h"
 
 #include <QPainter>
 
@@ -45,7 +46,19 @@ void synthesisSpectrum::withdrawSpec()
 
 void synthesisSpectrum::reper()
 {
+    if (beforeReper.size() == synthesisPlot::historyDepth)
+        beforeReper.erase(beforeReper.begin());
+    beforeReper.push_back(shownHarmonics);
     shownHarmonics = 0;
+    update();
+}
+
+void synthesisSpectrum::withdrawReper()
+{
+    if (beforeReper.empty())
+        return;
+    shownHarmonics = beforeReper.back();
+    beforeReper.pop_back();
     update();
 }
 

@@ -29,6 +29,8 @@ public slots:
     // Takes back one moveSpec(): the last highlighted line turns black again.
     void withdrawSpec();
     void reper();
+    // Takes back the last reper(): the lines highlighted before it light up again.
+    void withdrawReper();
 
 protected:
     // The line heights are the model's scaled coefficients.
@@ -49,6 +51,8 @@ private:
     const std::vector<double> frequencies;
     const AxisRow axisRow;
     int shownHarmonics = 0;
+    // The highlighted lines before each "Репер", the latest last.
+    std::vector<int> beforeReper;
     // Grid, axes and captions: only the highlighting of the lines changes.
     draw::CachedLayer backdrop{*this};
 };

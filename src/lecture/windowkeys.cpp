@@ -1,5 +1,6 @@
 #include "lecture/windowkeys.h"
 
+#include "catalog/catalog.h"
 #include "harmonics/synthesisplot.h"
 #include "harmonics/synthesisspectrum.h"
 #include "lecture/overlays.h"
@@ -10,6 +11,7 @@
 #include <QKeyEvent>
 #include <QSlider>
 
+#include <algorithm>
 #include <limits>
 
 namespace lecture
@@ -35,12 +37,47 @@ bool isModifier(int key)
     }
 }
 
+bool isRussianLetter(Qt::Key key)
+{
+    return key >= 0x0400 && key < 0x0500;
+}
+
 const KeyRow *rowFor(QKeyCombination key, Window kind)
 {
     for (const KeyRow &row : keyTable())
         if ((row.windows & kind) && row.keys.contains(key))
             return &row;
     return nullptr;
+}
+
+// Where a slider action would take the slider, inside its range.
+int aimOf(const QSlider &s, QAbstractSlider::SliderAction action)
+{
+    switch (action) {
+    case QAbstractSlider::SliderSingleStepAdd:
+        return std::min(s.value() + s.singleStep(), s.maximum());
+    case QAbstractSlider::SliderSingleStepSub:
+        return std::max(s.value() - s.singleStep(), s.minimum());
+    case QAbstractSlider::SliderPageStepAdd:
+        return std::min(s.value() + s.pageStep(), s.maximum());
+    case QAbstractSlider::SliderPageStepSub:
+        return std::max(s.value() - s.pageStep(), s.minimum());
+    case QAbstractSlider::SliderToMinimum:
+        return s.minimum();
+    case QAbstractSlider::SliderToMaximum:
+        return s.maximum();
+    default:
+        return s.value();
+    }
+}
+
+// The entry `step` places after `current` (before it for a negative step), round the end; from
+// outside the list, the first step lands on the first or the last entry.
+template <class T> T *stepRound(const QList<T *> &list, T *current, int step)
+{
+    const auto n = list.size();
+    const auto at = list.indexOf(current);
+    return list[at < 0 ? (step > 0 ? 0 : n - 1) : ((at + step) % n + n) % n];
 }
 
 QAbstractButton *buttonWithText(QWidget &window, const QString &text)
@@ -79,11 +116,7 @@ WindowKeys *WindowKeys::attach(QWidget &window)
         keys->reperButton = window.findChild<QAbstractButton *>(QStringLiteral("reper"));
     } else if (kind == Parameters) {
         // The first slider of the focus chain, the one Tab reaches first.
-        QWidget *w = &window;
-        do {
-            w = w->nextInFocusChain();
-        } while (w != &window && !qobject_cast<QSlider *>(w));
-        keys->slider = w != &window ? static_cast<QSlider *>(w) : sliders.first();
+        keys->slider = keys->slidersInFocusOrder().value(0, sliders.first());
         keys->slider->setFocus();
     }
     return keys;
@@ -182,6 +215,12 @@ void WindowKeys::previousStep()
         func->stepBack();
         addButton->hide();
         return;
+    case synthesisPlot::Step::Reper:
+        func->stepBack();
+        spec->withdrawReper();
+        // The visible button is the one that was: "Просуммировать" after a harmonic shown alone.
+        addButton->setVisible(func->lastStep() != synthesisPlot::Step::Shown);
+        return;
     }
 }
 
@@ -221,13 +260,45 @@ void WindowKeys::moveSlider(QAbstractSlider::SliderAction action)
     if (!slider)
         return;
     slider->setFocus();
-    slider->triggerAction(action);
+    const int from = slider->value();
+    const int aim = aimOf(*slider, action);
+    // Where the window's rules refuse the aim, the slider goes to the allowed value nearest to
+    // it on the way there; a refused value would only snap back, and the hall would see nothing.
+    int to = aim;
+    while (to != from && !veltarn::catalog::accepts(target, *slider, to))
+        to += aim > from ? -1 : 1;
+    if (to == aim)
+        slider->triggerAction(action);
+    else if (to != from)
+        slider->setValue(to);
+}
+
+QList<QSlider *> WindowKeys::slidersInFocusOrder() const
+{
+    QList<QSlider *> found;
+    for (QWidget *w = target.nextInFocusChain(); w != &target; w = w->nextInFocusChain())
+        if (auto *s = qobject_cast<QSlider *>(w); s && s->isEnabled() && !found.contains(s))
+            found << s;
+    return found;
+}
+
+void WindowKeys::chooseSlider(int step)
+{
+    if (const QList<QSlider *> sliders = slidersInFocusOrder(); !sliders.isEmpty())
+        stepRound(sliders, slider.data(), step)->setFocus(Qt::TabFocusReason);
 }
 
 void WindowKeys::openDemonstration(int index)
 {
     if (index >= 0 && index < demonstrations.size())
         demonstrations[index]->click();
+}
+
+void WindowKeys::stepMenuFocus(int step)
+{
+    // From "Автор", the first step lands on the first or the last demonstration.
+    stepRound(demonstrations, qobject_cast<QAbstractButton *>(target.focusWidget()), step)
+        ->setFocus(Qt::TabFocusReason);
 }
 
 void WindowKeys::moveMenuFocus(Qt::Key direction)
@@ -238,32 +309,17 @@ void WindowKeys::moveMenuFocus(Qt::Key direction)
         return;
     }
     const QPoint from = current->mapTo(&target, current->rect().center());
-    QPoint ahead;
-    switch (direction) {
-    case Qt::Key_Left:
-        ahead = {-1, 0};
-        break;
-    case Qt::Key_Right:
-        ahead = {1, 0};
-        break;
-    case Qt::Key_Up:
-        ahead = {0, -1};
-        break;
-    default:
-        ahead = {0, 1};
-        break;
-    }
+    const int ahead = direction == Qt::Key_Up ? -1 : 1;
     // The nearest button lying that way, sideways distance counting double.
     QAbstractButton *best = nullptr;
     int bestScore = std::numeric_limits<int>::max();
     for (QAbstractButton *b : menuButtons) {
         const QPoint d = b->mapTo(&target, b->rect().center()) - from;
-        const int along = d.x() * ahead.x() + d.y() * ahead.y();
-        const int across = std::abs(d.x() * ahead.y()) + std::abs(d.y() * ahead.x());
+        const int along = d.y() * ahead;
         if (b == current || along <= 0)
             continue;
-        if (along + 2 * across < bestScore) {
-            bestScore = along + 2 * across;
+        if (along + 2 * std::abs(d.x()) < bestScore) {
+            bestScore = along + 2 * std::abs(d.x());
             best = b;
         }
     }
@@ -294,28 +350,38 @@ void WindowKeys::blackOut()
 {
     if (!cover)
         cover = new Cover(target);
-    cover->showText(QString());
+    cover->showBlank();
 }
 
 void WindowKeys::showHelp()
 {
     if (!cover)
         cover = new Cover(target);
-    cover->showText(helpText());
+    cover->showHelp(QStringLiteral("Клавиши этого окна"), helpLines());
 }
 
-QString WindowKeys::helpText() const
+QList<HelpLine> WindowKeys::helpLines() const
 {
-    QStringList lines{QStringLiteral("Клавиши этого окна"), QString()};
+    QList<HelpLine> lines;
     for (const KeyRow &row : keyTable()) {
         if (!(row.windows & windowKind))
             continue;
+        // A letter's twin in the Russian layout looks the same or says nothing more: the
+        // action is named once, for both layouts.
         QStringList names;
-        for (const QKeyCombination &k : row.keys)
-            names << keyName(k);
-        lines << names.join(QStringLiteral(", ")) + QStringLiteral(" — ") + row.description;
+        bool bothLayouts = false;
+        for (const QKeyCombination &k : row.keys) {
+            if (isRussianLetter(k.key()))
+                bothLayouts = true;
+            else
+                names << keyName(k);
+        }
+        QString keys = names.join(QStringLiteral(", "));
+        if (bothLayouts)
+            keys += QStringLiteral(" (в любой раскладке)");
+        lines.append({keys, row.description});
     }
-    return lines.join(QLatin1Char('\n'));
+    return lines;
 }
 
 void WindowKeys::focusChanged(QWidget *now)

@@ -21,6 +21,7 @@ namespace lecture
 
 class Cover;
 class FocusRing;
+struct HelpLine;
 
 // The keys of one window, wherever its keyboard focus is: every key goes through the window's
 // own buttons and sliders (a click on the visible button, a slider action), so counters, limits,
@@ -53,8 +54,14 @@ public:
     void previousStep();
     void startOver();
     void toggleAutoStep();
+    // As far as the action goes, or as far that way as the window's rules allow.
     void moveSlider(QAbstractSlider::SliderAction action);
+    // The next (+1) or previous (-1) slider of the focus chain, round the end.
+    void chooseSlider(int step);
     void openDemonstration(int index);
+    // The next (+1) or previous (-1) demonstration in reading order, round the end.
+    void stepMenuFocus(int step);
+    // The nearest button above or below.
     void moveMenuFocus(Qt::Key direction);
     void openFocused();
     void backToMenu();
@@ -74,7 +81,8 @@ private:
     void autoStep();
     void focusChanged(QWidget *now);
     void showFocusRing();
-    QString helpText() const;
+    QList<QSlider *> slidersInFocusOrder() const;
+    QList<HelpLine> helpLines() const;
 
     QWidget &target;
     const Window windowKind;

@@ -8,6 +8,21 @@ namespace shape
 constexpr int referencePeriod = 16;
 constexpr int referenceTau1 = 4;
 constexpr int referenceTau2 = 3;
+
+// The rules every live plot keeps: τ2 ≤ τ1 ≤ T, τ2 ≥ 0, and τ1 and τ2 not both 0. A negative
+// top is refused as well: it would let τ1, and after it T, reach 0.
+inline bool acceptsPeriod(int period, double tau1)
+{
+    return period >= tau1;
+}
+inline bool acceptsTau1(int tau1, double period, double tau2)
+{
+    return tau1 <= period && tau1 >= tau2 && !(tau1 == 0 && tau2 == 0);
+}
+inline bool acceptsTau2(int tau2, double tau1)
+{
+    return tau2 <= tau1 && tau2 >= 0;
+}
 } // namespace shape
 
 // A train of symmetric trapezoidal pulses of height `amplitude`, base duration `tau1`, flat-top

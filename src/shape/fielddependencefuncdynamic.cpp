@@ -14,7 +14,7 @@ fieldDependenceFuncDynamic::fieldDependenceFuncDynamic(QWidget *parent) : QWidge
 
 void fieldDependenceFuncDynamic::periodValueChanged(int v)
 {
-    if (v >= signal.tau1)
+    if (acceptsPeriod(v, signal.tau1))
         signal.period = v;
     emit periodChanged(static_cast<int>(signal.period));
     update();
@@ -32,7 +32,7 @@ void fieldDependenceFuncDynamic::reperPeriod()
 
 void fieldDependenceFuncDynamic::tau1ValueChanged(int v)
 {
-    if (v <= signal.period && v >= signal.tau2 && !(v == 0 && signal.tau2 == 0))
+    if (acceptsTau1(v, signal.period, signal.tau2))
         signal.tau1 = v;
     emit tau1Changed(static_cast<int>(signal.tau1));
     update();
@@ -49,8 +49,7 @@ void fieldDependenceFuncDynamic::repertau1()
 
 void fieldDependenceFuncDynamic::tau2ValueChanged(int v)
 {
-    // A negative top is refused as well: it would let τ1, and after it T, reach 0.
-    if (v <= signal.tau1 && v >= 0)
+    if (acceptsTau2(v, signal.tau1))
         signal.tau2 = v;
     emit tau2Changed(static_cast<int>(signal.tau2));
     update();

@@ -1,10 +1,13 @@
 #include "app/mainwindow.h"
+#include "catalog/catalog.h"
 #include "figures/figures.h"
 #include "harmonics/synthesisplot.h"
 #include "harmonics/synthesisspectrum.h"
 #include "lecture/keytable.h"
 #include "lecture/overlays.h"
 #include "lecture/windowkeys.h"
+#include "pulsetrain/fielddynamicspecperiodic.h"
+#include "shape/fielddependencespecdynamic.h"
 #include "testsupport.h"
 #include "windowing/notice.h"
 #include "windowing/placement.h"
@@ -15,6 +18,7 @@
 #include <QPointer>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QTemporaryDir>
 
@@ -42,6 +46,37 @@ void press(QWidget *window, QKeyCombination key)
     const QString text =
         key.key() >= 0x0400 && key.key() < 0x0500 ? QString(QChar(key.key())).toLower() : QString();
     QTest::sendKeyEvent(QTest::Click, focus, key.key(), text, key.keyboardModifiers());
+}
+
+// The parameters the live spectrum holds and the readouts show, "T=14_tau=3 (14, 3)".
+QString shownParameters(const QWidget &w)
+{
+    QString held;
+    QStringList readouts;
+    if (const auto *spec = w.findChild<const fieldDynamicSpecPeriodic *>()) {
+        held = QStringLiteral("T=%1_tau=%2").arg(spec->heldPeriod()).arg(spec->heldLength());
+        readouts << "periodLCD"
+                 << "legthLCD";
+    } else if (const auto *shape = w.findChild<const fieldDependenceSpecDynamic *>()) {
+        const dependenceSignal &p = shape->parameters();
+        held = QStringLiteral("T=%1_tau1=%2_tau2=%3").arg(p.period).arg(p.tau1).arg(p.tau2);
+        readouts << "periodLCD"
+                 << "tau1LCD"
+                 << "tau2LCD";
+    }
+    for (QString &name : readouts)
+        name = w.findChild<const QLabel *>(name)->text();
+    return held + QStringLiteral(" (%1)").arg(readouts.join(QStringLiteral(", ")));
+}
+
+// The same as the sliders hold them.
+QString sliderParameters(const QWidget &w, const veltarn::catalog::Demonstration &d)
+{
+    QStringList values;
+    for (const auto &p : d.parameters)
+        values << QString::number(w.findChild<const QSlider *>(QLatin1String(p.slider))->value());
+    return veltarn::catalog::describeState(w, d) +
+           QStringLiteral(" (%1)").arg(values.join(QStringLiteral(", ")));
 }
 
 bool isCovered(QWidget *window)
@@ -79,13 +114,7 @@ private slots:
     // counter, the lit lines, the visible button and, going back, the earlier pictures. F5 then
     // steps on its own to twenty harmonics; any key stops it and does nothing else; nothing
     // passes twenty; every step of the lecture can be taken back; Home is "Репер".
-    void synthesisSteps_data()
-    {
-        QTest::addColumn<QString>("button");
-        for (const char *b :
-             {"startHarmonicRectangle", "startHarmonicTriangle", "startHarmonicTrapeze"})
-            QTest::newRow(b) << b;
-    }
+    void synthesisSteps_data() { synthesisWindows(); }
     void synthesisSteps()
     {
         QFETCH(QString, button);
@@ -152,18 +181,18 @@ private slots:
     }
 
     // The remote's next and previous move the focused slider by its page step, up and down by
-    // one, Home and End to the ends, wherever the focus is; refused values snap back.
+    // one, Home and End to the ends (as far as the window's rules allow), wherever the focus is.
     void sliders()
     {
         const std::tuple<const char *, const char *, Qt::Key, int> rows[] = {
             {"startPeriodicSpectres", "periodhorizontalSlider", Qt::Key_PageDown, 15},
             {"startPeriodicSpectres", "periodhorizontalSlider", Qt::Key_End, 25},
-            {"startPeriodicSpectres", "periodhorizontalSlider", Qt::Key_Home, 14},
-            {"startPeriodicSpectres", "lengthhorizontalSlider", Qt::Key_End, 3},
+            {"startPeriodicSpectres", "periodhorizontalSlider", Qt::Key_Home, 3},
+            {"startPeriodicSpectres", "lengthhorizontalSlider", Qt::Key_End, 14},
             {"startAmplitudeModSignal", "MSlider", Qt::Key_Up, 51},
             {"startSignalDependence", "periodSlider", Qt::Key_PageUp, 6},
-            {"startSignalDependence", "tau1Slider", Qt::Key_PageUp, 4},
-            {"startSignalDependence", "tau2Slider", Qt::Key_PageDown, 3},
+            {"startSignalDependence", "tau1Slider", Qt::Key_PageUp, 3},
+            {"startSignalDependence", "tau2Slider", Qt::Key_PageDown, 4},
             {"startSignalDependence", "tau2Slider", Qt::Key_Down, 2},
             {"startAmplitudeModSignal", "omegaMSlider", Qt::Key_Left, 55},
             {"startAmplitudeModSignal", "omegaNSlider", Qt::Key_Right, 790},
@@ -188,6 +217,231 @@ private slots:
             QTRY_VERIFY(ring && ring->isVisible());
             QTRY_VERIFY(ring->geometry().contains(QRect(s->mapTo(w.get(), QPoint()), s->size())));
         }
+    }
+
+    // Home, End and the page steps at every limit the pulse train's and the signal shape's rules
+    // set: the slider goes to the allowed value nearest to where the key aims, in one accepted
+    // move that the plots, the readout and the live spectrum all take; at that value already,
+    // nothing moves and nothing is announced. A value set as a drag sets it is still refused.
+    void coupledLimits_data()
+    {
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QString>("preset"); // T=…,tau=… through the window's own sliders
+        QTest::addColumn<QString>("slider");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("expected");
+        const auto row = [](const char *name, const char *id, const char *preset,
+                            const char *slider, Qt::Key key, int expected) {
+            QTest::newRow(name) << id << preset << slider << int(key) << expected;
+        };
+        const char *T = "periodhorizontalSlider", *tau = "lengthhorizontalSlider";
+        row("T Home to tau", "pulse-train", "", T, Qt::Key_Home, 3);
+        row("T Home at tau", "pulse-train", "T=3", T, Qt::Key_Home, 3);
+        row("T PageUp at tau", "pulse-train", "T=5,tau=5", T, Qt::Key_PageUp, 5);
+        row("T Left at tau", "pulse-train", "T=5,tau=5", T, Qt::Key_Left, 5);
+        row("T Down at tau", "pulse-train", "T=5,tau=5", T, Qt::Key_Down, 5);
+        row("T End free", "pulse-train", "", T, Qt::Key_End, 25);
+        row("tau End to T", "pulse-train", "", tau, Qt::Key_End, 14);
+        row("tau End at T", "pulse-train", "tau=14", tau, Qt::Key_End, 14);
+        row("tau PageDown at T", "pulse-train", "T=6,tau=6", tau, Qt::Key_PageDown, 6);
+        row("tau Right at T", "pulse-train", "T=6,tau=6", tau, Qt::Key_Right, 6);
+        row("tau Up at T", "pulse-train", "T=6,tau=6", tau, Qt::Key_Up, 6);
+        row("tau Home free", "pulse-train", "", tau, Qt::Key_Home, 1);
+        const char *sT = "periodSlider", *tau1 = "tau1Slider", *tau2 = "tau2Slider";
+        row("T Home to tau1", "shape", "", sT, Qt::Key_Home, 4);
+        row("T PageUp from 6 to tau1", "shape", "T=6", sT, Qt::Key_PageUp, 4);
+        row("T Left from 6 to tau1", "shape", "T=6", sT, Qt::Key_Left, 4);
+        row("T PageUp at tau1", "shape", "T=4", sT, Qt::Key_PageUp, 4);
+        row("T PageUp free", "shape", "", sT, Qt::Key_PageUp, 6);
+        row("T End free", "shape", "", sT, Qt::Key_End, 20);
+        row("tau1 Home to tau2", "shape", "", tau1, Qt::Key_Home, 3);
+        row("tau1 PageUp to tau2", "shape", "", tau1, Qt::Key_PageUp, 3);
+        row("tau1 Home to 1 over a zero top", "shape", "tau2=0", tau1, Qt::Key_Home, 1);
+        row("tau1 Home at tau2", "shape", "tau1=3", tau1, Qt::Key_Home, 3);
+        row("tau1 End to T", "shape", "", tau1, Qt::Key_End, 16);
+        row("tau1 PageDown to T", "shape", "tau1=10", tau1, Qt::Key_PageDown, 16);
+        row("tau1 PageDown free", "shape", "", tau1, Qt::Key_PageDown, 14);
+        row("tau1 End at T", "shape", "T=8,tau1=8", tau1, Qt::Key_End, 8);
+        row("tau2 End to tau1", "shape", "", tau2, Qt::Key_End, 4);
+        row("tau2 PageDown to tau1", "shape", "", tau2, Qt::Key_PageDown, 4);
+        row("tau2 Right to tau1", "shape", "", tau2, Qt::Key_Right, 4);
+        row("tau2 Up at tau1", "shape", "tau2=4", tau2, Qt::Key_Up, 4);
+        row("tau2 Home free", "shape", "", tau2, Qt::Key_Home, 0);
+    }
+    void coupledLimits()
+    {
+        QFETCH(QString, id);
+        QFETCH(QString, preset);
+        QFETCH(QString, slider);
+        QFETCH(int, key);
+        QFETCH(int, expected);
+        const auto *d = veltarn::catalog::find(id);
+        const std::unique_ptr<QWidget> w(&lecture::openWindow(d->make(), *menu));
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        std::vector<veltarn::catalog::Setting> settings;
+        for (const QString &pair : preset.split(QLatin1Char(','), Qt::SkipEmptyParts))
+            settings.push_back(
+                {pair.section(QLatin1Char('='), 0, 0), pair.section(QLatin1Char('='), 1)});
+        QCOMPARE(veltarn::catalog::apply(*w, *d, settings), QString());
+        auto *s = w->findChild<QSlider *>(slider);
+        s->setFocus();
+        const int before = s->value();
+        const auto others = [&] {
+            QList<int> values;
+            for (const QSlider *o : w->findChildren<QSlider *>())
+                if (o != s)
+                    values << o->value();
+            return values;
+        };
+        const QList<int> othersBefore = others();
+        QSignalSpy moved(s, &QSlider::valueChanged);
+        press(w.get(), Qt::Key(key));
+        QCOMPARE(s->value(), expected);
+        // One move to the value reached, or none at all: no refused value passes by.
+        QCOMPARE(moved.size(), expected == before ? 0 : 1);
+        if (!moved.isEmpty())
+            QCOMPARE(moved.first().first().toInt(), expected);
+        // Only the chosen slider moved, and the live spectrum and the readouts show its value.
+        QCOMPARE(others(), othersBefore);
+        QCOMPARE(shownParameters(*w), sliderParameters(*w, *d));
+
+        // As a drag sets it, the refused value the key aimed at still snaps back.
+        const int aimed = key == Qt::Key_Home  ? s->minimum()
+                          : key == Qt::Key_End ? s->maximum()
+                                               : -1;
+        if (aimed >= 0 && aimed != expected) {
+            s->setValue(aimed);
+            QCOMPARE(s->value(), expected);
+            QCOMPARE(shownParameters(*w), sliderParameters(*w, *d));
+        }
+    }
+
+    // "Репер" by Home is a step: PageUp after it brings back the window as it was, pixel for
+    // pixel, with the harmonic shown alone, the lit lines, the counter and the visible button;
+    // two Home presses take two PageUp presses; the mouse's "Репер" is taken back alike.
+    void reperIsAStep_data() { synthesisWindows(); }
+    void reperIsAStep()
+    {
+        QFETCH(QString, button);
+        const SynthesisWindow s = openSynthesis(button);
+        QVERIFY(QTest::qWaitForWindowExposed(s.window));
+        for (int i = 0; i < 5; ++i) // two harmonics summed, the third shown alone
+            press(s.window, Qt::Key_PageDown);
+        QVERIFY(testsupport::settle(*s.func));
+        QVERIFY(!s.add->isVisibleTo(s.window));
+        const QImage before = picture(s.window);
+        press(s.window, Qt::Key_Home);
+        QVERIFY(testsupport::settle(*s.func));
+        QCOMPARE(s.func->harmonicsSummed(), 0);
+        QVERIFY(s.add->isVisibleTo(s.window));
+        const QImage cleared = picture(s.window);
+        QVERIFY(cleared != before);
+        press(s.window, Qt::Key_Home); // a second "Репер" changes nothing, and is a step too
+        QVERIFY(testsupport::settle(*s.func));
+        press(s.window, Qt::Key_PageUp);
+        QVERIFY(testsupport::settle(*s.func));
+        QCOMPARE(picture(s.window), cleared);
+        press(s.window, Qt::Key_PageUp);
+        QVERIFY(testsupport::settle(*s.func));
+        QCOMPARE(s.func->harmonicsSummed(), 2);
+        QCOMPARE(s.spec->highlightedLines(), 3);
+        QVERIFY(picture(s.window) == before);
+        // The steps before it are still there to take back.
+        press(s.window, Qt::Key_PageUp);
+        QVERIFY(testsupport::settle(*s.func));
+        QCOMPARE(s.func->harmonicsSummed(), 2);
+        QVERIFY(s.add->isVisibleTo(s.window));
+        // The click also moves the focus, and its frame, to "Репер": the plots are compared.
+        const QImage summed = picture(s.func), lit = picture(s.spec);
+        QTest::mouseClick(s.window->findChild<QPushButton *>(QStringLiteral("reper")),
+                          Qt::LeftButton);
+        QVERIFY(testsupport::settle(*s.func));
+        press(s.window, Qt::Key_PageUp);
+        QVERIFY(testsupport::settle(*s.func));
+        QVERIFY(picture(s.func) == summed && picture(s.spec) == lit);
+        QVERIFY(s.add->isVisibleTo(s.window));
+    }
+
+    // F5 and Shift+F5 choose the next and the previous slider of a parameter window, round the
+    // end, framed for the hall; the page keys then move the slider chosen, so the remote alone
+    // reaches every slider.
+    void remoteChoosesSliders_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QStringList>("order"); // the sliders in focus order
+        QTest::newRow("pulse-train")
+            << "startPeriodicSpectres"
+            << QStringList{"periodhorizontalSlider", "lengthhorizontalSlider"};
+        QTest::newRow("shape") << "startSignalDependence"
+                               << QStringList{"periodSlider", "tau1Slider", "tau2Slider"};
+        QTest::newRow("modulation")
+            << "startAmplitudeModSignal" << QStringList{"MSlider", "omegaMSlider", "omegaNSlider"};
+    }
+    void remoteChoosesSliders()
+    {
+        QFETCH(QString, button);
+        QFETCH(QStringList, order);
+        QWidget *w = open(button);
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        const auto chosen = [w] { return w->focusWidget()->objectName(); };
+        const auto framed = [w] {
+            const auto *ring = w->findChild<lecture::FocusRing *>();
+            QWidget *f = w->focusWidget();
+            return ring && ring->isVisible() &&
+                   ring->geometry().contains(QRect(f->mapTo(w, QPoint()), f->size()));
+        };
+        QCOMPARE(chosen(), order[0]);
+        const auto n = order.size();
+        for (int i = 1; i <= n; ++i) {
+            press(w, Qt::Key_F5);
+            QCOMPARE(chosen(), order[i % n]);
+            QTRY_VERIFY(framed());
+        }
+        for (int i = 1; i <= n + 1; ++i) {
+            press(w, Qt::SHIFT | Qt::Key_F5);
+            QCOMPARE(chosen(), order[((-i) % n + n) % n]);
+            QTRY_VERIFY(framed());
+        }
+        // Each slider reached by F5 alone answers the page keys.
+        for (int i = 0; i < n; ++i) {
+            press(w, Qt::Key_F5);
+            auto *s = qobject_cast<QSlider *>(w->focusWidget());
+            QVERIFY(s);
+            press(w, Qt::Key_Home);
+            const int low = s->value();
+            press(w, Qt::Key_PageDown);
+            QVERIFY2(s->value() > low, qPrintable(s->objectName()));
+        }
+    }
+
+    // A remote that sends F5 and Esc by turns on one button: in a synthesis window F5 starts the
+    // steps, Esc ends them and nothing else, and the next Esc returns to the menu; in a parameter
+    // window F5 chooses a slider and Esc returns to the menu; elsewhere F5 does nothing.
+    void remoteF5ThenEsc_data()
+    {
+        QTest::addColumn<QString>("button");
+        for (const auto &m : menuWindows)
+            QTest::newRow(m[1]) << m[0];
+    }
+    void remoteF5ThenEsc()
+    {
+        QFETCH(QString, button);
+        const QPointer<QWidget> w = open(button);
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        WindowKeys *keys = WindowKeys::of(*w);
+        auto *func = w->findChild<synthesisPlot *>(QStringLiteral("Func"));
+        QWidget *focused = w->focusWidget();
+        press(w, Qt::Key_F5);
+        QCOMPARE(keys->isAutoStepping(), keys->kind() == lecture::Synthesis);
+        QCOMPARE(w->focusWidget() != focused, keys->kind() == lecture::Parameters);
+        press(w, Qt::Key_Escape);
+        if (keys->kind() == lecture::Synthesis) {
+            QVERIFY(!keys->isAutoStepping() && w->isVisible());
+            QCOMPARE(func->harmonicsSummed(), 0);
+            press(w, Qt::Key_Escape);
+        }
+        QTRY_VERIFY(w.isNull());
+        QVERIFY(menu->isVisible());
     }
 
     // On the menu and every window: F11 gives an ordinary window and back; B, "." and their
@@ -282,6 +536,79 @@ private slots:
         QVERIFY(menu->isVisible());
     }
 
+    // The help fills the height of the window at every projector's size in the largest text
+    // that fits: its last line ends less than a line above the bottom margin, nothing crosses a
+    // margin, and a larger screen gets larger text. One line per action, a letter's twin in the
+    // Russian layout named by "(в любой раскладке)", never as a key of its own.
+    void helpFillsTheHeight_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("MainWindow") << QString();
+        QTest::newRow("harmonicTriangle") << "startHarmonicTriangle";
+        QTest::newRow("signalDependence") << "startSignalDependence";
+    }
+    void helpFillsTheHeight()
+    {
+        QFETCH(QString, button);
+        QWidget *w = button.isEmpty() ? menu.get() : open(button);
+        QVERIFY(QTest::qWaitForWindowExposed(w));
+        w->showNormal();
+        int lastText = 0;
+        for (const QSize size : {QSize(1024, 768), QSize(1280, 800), QSize(1920, 1080)}) {
+            w->resize(size);
+            QTRY_COMPARE(w->size(), size);
+            press(w, Qt::Key_F1);
+            auto *cover = w->findChild<lecture::Cover *>();
+            QVERIFY(cover && cover->isVisible());
+            QCOMPARE(cover->size(), size);
+            // Where the white text stands.
+            const QImage shown = cover->grab().toImage();
+            QRect text;
+            for (int y = 0; y < shown.height(); ++y)
+                for (int x = 0; x < shown.width(); ++x)
+                    if (qGray(shown.pixel(x, y)) > 128)
+                        text |= QRect(x, y, 1, 1);
+            const QRect area = QRect(QPoint(), size)
+                                   .adjusted(size.width() / 20, size.height() / 20,
+                                             -size.width() / 20, -size.height() / 20);
+            const QString at = QStringLiteral("%1x%2: text %3,%4 %5x%6, size %7")
+                                   .arg(size.width())
+                                   .arg(size.height())
+                                   .arg(text.x())
+                                   .arg(text.y())
+                                   .arg(text.width())
+                                   .arg(text.height())
+                                   .arg(cover->textPixelSize());
+            QVERIFY2(area.adjusted(-1, -1, 1, 1).contains(text), qPrintable(at));
+            QVERIFY2(text.bottom() > area.bottom() - cover->textPixelSize(), qPrintable(at));
+            QVERIFY2(text.top() < area.top() + cover->textPixelSize(), qPrintable(at));
+            QVERIFY2(cover->textPixelSize() > lastText, qPrintable(at));
+            lastText = cover->textPixelSize();
+            press(w, Qt::Key_F1); // ends it
+            QVERIFY(!cover->isVisible());
+        }
+        press(w, Qt::Key_F1);
+        const QStringList lines =
+            w->findChild<lecture::Cover *>()->shownText().split(QLatin1Char('\n'));
+        const lecture::Window kind = WindowKeys::of(*w)->kind();
+        int rows = 0;
+        for (const lecture::KeyRow &row : lecture::keyTable())
+            rows += (row.windows & kind) ? 1 : 0;
+        QCOMPARE(lines.size(), 1 + rows); // the title, then one line per action
+        static const QRegularExpression russian(QStringLiteral("[А-Яа-яЁё]"));
+        for (const QString &line : lines.mid(1)) {
+            const QString keys = line.section(QStringLiteral(" — "), 0, 0);
+            QVERIFY2(
+                !QString(keys).remove(QStringLiteral(" (в любой раскладке)")).contains(russian),
+                qPrintable(line));
+        }
+        QCOMPARE(
+            lines.contains(QStringLiteral("Ctrl+C (в любой раскладке) — скопировать рисунок окна")),
+            kind != lecture::Menu);
+        QVERIFY(lines.contains(QStringLiteral("B, . (в любой раскладке) — чёрный экран до "
+                                              "следующей клавиши")));
+    }
+
     // Ctrl+S (twice, the first notice still up), Ctrl+C and Ctrl+Shift+S in either layout: the
     // pictures saved, named by the window's state and in the notice, and the one copied are the
     // window as shown without the focus frame or the notice; the sound clip is named the same
@@ -367,42 +694,111 @@ private slots:
         QVERIFY2(heard.contains(clips[0].fileName()), qPrintable(heard));
     }
 
-    // Digits open the demonstrations in reading order; arrows move a visible focus over the
-    // buttons and Return or Enter opens the focused one.
+    // Digits open the demonstrations in reading order; ↑ and ↓ move a visible focus to the
+    // button above and below; Return, Enter and F5 open the focused one.
     void menuKeys()
     {
-        const auto opened = [this] {
-            const QWidgetList windows = windowsBesides(*menu);
-            return windows.size() == 1 ? windows.first()->metaObject()->className() : "";
-        };
         for (int i = 0; i < 6; ++i) { // from the keypad every other time
             press(menu.get(),
                   (i % 2 ? Qt::KeypadModifier : Qt::NoModifier) | Qt::Key(Qt::Key_1 + i));
             QCOMPARE(opened(), menuWindows[i][1]);
             qDeleteAll(windowsBesides(*menu));
         }
-        const Qt::Key keys[] = {Qt::Key_Down, Qt::Key_Right, Qt::Key_Down, Qt::Key_Left,
-                                Qt::Key_Down, Qt::Key_Down,  Qt::Key_Down, Qt::Key_Up};
-        const QStringList reached =
-            QStringLiteral("startHarmonicRectangle startPeriodicSpectres "
-                           "startSignalDependence startHarmonicTriangle "
-                           "startHarmonicTrapeze Author Author startHarmonicTrapeze")
-                .split(QLatin1Char(' '));
+        const Qt::Key keys[] = {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down,
+                                Qt::Key_Down, Qt::Key_Down, Qt::Key_Up};
+        const QStringList reached = QStringLiteral("startHarmonicRectangle startHarmonicTriangle "
+                                                   "startHarmonicTrapeze Author Author "
+                                                   "startHarmonicTrapeze")
+                                        .split(QLatin1Char(' '));
         menu->findChild<QLabel *>(QStringLiteral("label_5"))->setFocus();
-        for (int i = 0; i < 8; ++i) {
+        for (int i = 0; i < 6; ++i) {
             press(menu.get(), keys[i]);
-            QWidget *focus = menu->focusWidget();
-            QCOMPARE(focus->objectName(), reached[i]);
-            const auto *ring = menu->findChild<lecture::FocusRing *>();
-            QVERIFY(ring && ring->isVisible() &&
-                    ring->geometry().contains(
-                        QRect(focus->mapTo(menu.get(), QPoint()), focus->size())));
+            QCOMPARE(menu->focusWidget()->objectName(), reached[i]);
+            QVERIFY(menuFocusFramed());
         }
         press(menu.get(), Qt::Key_Return);
         QCOMPARE(opened(), "harmonicTrapeze");
         qDeleteAll(windowsBesides(*menu));
         press(menu.get(), Qt::KeypadModifier | Qt::Key_Enter);
         QCOMPARE(opened(), "harmonicTrapeze");
+        qDeleteAll(windowsBesides(*menu));
+        press(menu.get(), Qt::Key_F5);
+        QCOMPARE(opened(), "harmonicTrapeze");
+    }
+
+    // The remote alone, PageDown, PageUp, F5 and Esc, opens every demonstration: PageDown and →
+    // walk them in reading order, PageUp and ← back, round the ends, the focus framed; F5 opens
+    // the focused one and Esc comes back to the menu, where the walk goes on.
+    void remoteOnMenu()
+    {
+        const auto focused = [this] { return menu->focusWidget()->objectName(); };
+        // From a button that is no demonstration, forward lands on the first, back on the last.
+        menu->findChild<QPushButton *>(QStringLiteral("Author"))->setFocus();
+        press(menu.get(), Qt::Key_PageDown);
+        QCOMPARE(focused(), menuWindows[0][0]);
+        menu->findChild<QPushButton *>(QStringLiteral("Author"))->setFocus();
+        press(menu.get(), Qt::Key_Left);
+        QCOMPARE(focused(), menuWindows[5][0]);
+        for (int i = 0; i < 6; ++i) { // on round the end to the first again
+            press(menu.get(), i % 2 ? Qt::Key_Right : Qt::Key_PageDown);
+            QCOMPARE(focused(), menuWindows[i][0]);
+            QVERIFY(menuFocusFramed());
+        }
+        for (int i = 5; i >= 0; --i) { // and back round the start to the last
+            press(menu.get(), i % 2 ? Qt::Key_Left : Qt::Key_PageUp);
+            QCOMPARE(focused(), menuWindows[(i + 5) % 6][0]);
+        }
+        QCOMPARE(focused(), menuWindows[5][0]);
+        for (int i = 0; i < 6; ++i) {
+            press(menu.get(), Qt::Key_PageDown);
+            QCOMPARE(focused(), menuWindows[i][0]);
+            press(menu.get(), Qt::Key_F5);
+            const QPointer<QWidget> w = windowsBesides(*menu).value(0);
+            QVERIFY(w && QTest::qWaitForWindowActive(w));
+            QCOMPARE(opened(), menuWindows[i][1]);
+            press(w, Qt::Key_Escape);
+            QTRY_VERIFY(w.isNull());
+        }
+    }
+
+private:
+    // The menu's buttons of the three synthesis windows, as test data.
+    static void synthesisWindows()
+    {
+        QTest::addColumn<QString>("button");
+        for (const char *b :
+             {"startHarmonicRectangle", "startHarmonicTriangle", "startHarmonicTrapeze"})
+            QTest::newRow(b) << b;
+    }
+
+    // A synthesis window opened from the menu, with its plots and "Добавить гармонику".
+    struct SynthesisWindow {
+        QWidget *window;
+        synthesisPlot *func;
+        synthesisSpectrum *spec;
+        QPushButton *add;
+    };
+    SynthesisWindow openSynthesis(const QString &button)
+    {
+        QWidget *w = open(button);
+        return {w, w->findChild<synthesisPlot *>(QStringLiteral("Func")),
+                w->findChild<synthesisSpectrum *>(QStringLiteral("Spec")),
+                w->findChild<QPushButton *>(QStringLiteral("addHarmonic"))};
+    }
+
+    // The one window open besides the menu, by class name, or "".
+    QByteArray opened() const
+    {
+        const QWidgetList windows = windowsBesides(*menu);
+        return windows.size() == 1 ? windows.first()->metaObject()->className() : "";
+    }
+
+    bool menuFocusFramed() const
+    {
+        QWidget *focus = menu->focusWidget();
+        const auto *ring = menu->findChild<lecture::FocusRing *>();
+        return ring && ring->isVisible() &&
+               ring->geometry().contains(QRect(focus->mapTo(menu.get(), QPoint()), focus->size()));
     }
 };
 
