@@ -8,7 +8,7 @@ src=${1:-"$(dirname "${BASH_SOURCE[0]}")/../src"}
 
 # The floors, lowest first; the README's layout section describes the same order.
 floors=(
-    "resources windowing"
+    "resources windowing language"
     "draw sound"
     "harmonics pulsetrain shape modulation"
     "catalog"

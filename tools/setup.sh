@@ -4,6 +4,8 @@
 set -euo pipefail
 
 packages=(build-essential cmake qt6-base-dev qt6-svg-dev qt6-qpa-plugins qt6-multimedia-dev libgl-dev
+          # lupdate and lrelease, CMake's LinguistTools, and Qt's own texts translated
+          qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
           libbenchmark-dev fonts-ipafont-mincho fonts-liberation fonts-dejavu-core
           # the sound-output test's own sound server and recorder
           pulseaudio pulseaudio-utils

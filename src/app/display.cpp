@@ -1,8 +1,12 @@
 #include "app/display.h"
 
+#include "cli/commandline.h"
+#include "language/language.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 #include <cstdio>
@@ -39,6 +43,7 @@ struct HeldMessage {
 
 struct Guarded {
     QtMessageHandler previous = nullptr;
+    QString language;
     QByteArray display;
     QList<HeldMessage> held;
 };
@@ -55,10 +60,17 @@ void holdOrFail(QtMsgType type, const QMessageLogContext &context, const QString
         guarded().held.append({type, context.category, text});
         return;
     }
+    const QByteArray &display = guarded().display;
     const QString line =
-        QStringLiteral("veltarn: не удаётся открыть дисплей %1: окна негде показать; проверьте "
-                       "DISPLAY или WAYLAND_DISPLAY и что графический сеанс запущен\n")
-            .arg(QString::fromLocal8Bit(guarded().display));
+        language::translatedEarly(
+            guarded().language, "app",
+            QT_TRANSLATE_NOOP("app", "veltarn: не удаётся открыть дисплей %1: окна негде показать; "
+                                     "проверьте DISPLAY или WAYLAND_DISPLAY и что графический "
+                                     "сеанс запущен\n"))
+            .arg(display.isEmpty()
+                     ? language::translatedEarly(guarded().language, "app",
+                                                 QT_TRANSLATE_NOOP("app", "(не задан)"))
+                     : QString::fromLocal8Bit(display));
     std::fputs(line.toLocal8Bit().constData(), stderr);
     std::fflush(nullptr);
     std::_Exit(EXIT_FAILURE);
@@ -78,7 +90,7 @@ QByteArray displayName(int argc, char *argv[])
     for (const char *name : {"WAYLAND_DISPLAY", "DISPLAY"})
         if (!qEnvironmentVariableIsEmpty(name))
             return qgetenv(name);
-    return QByteArrayLiteral("(не задан)");
+    return {};
 }
 
 } // namespace
@@ -86,6 +98,10 @@ QByteArray displayName(int argc, char *argv[])
 DisplayGuard::DisplayGuard(int argc, char *argv[])
 {
     guarded().display = displayName(argc, argv);
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    guarded().language = cli::languageCode(arguments);
     guarded().previous = qInstallMessageHandler(holdOrFail);
 }
 

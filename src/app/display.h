@@ -12,9 +12,10 @@ bool hasDisplay(int argc, char *argv[]);
 bool platformChosen(int argc, char *argv[]);
 
 // While it lives, a display the toolkit cannot open (a DISPLAY naming no running server, say)
-// ends the program with one Russian line naming the display and exit status 1, instead of the
-// toolkit's messages and an abort. Whatever else the toolkit says meanwhile is passed on as
-// usual once it is gone. Made before the application object, gone once it exists.
+// ends the program with one line naming the display, in the language --language names, and exit
+// status 1, instead of the toolkit's messages and an abort. Whatever else the toolkit says
+// meanwhile is passed on as usual once it is gone. Made before the application object, gone
+// once it exists.
 class DisplayGuard
 {
 public:

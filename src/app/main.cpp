@@ -2,6 +2,7 @@
 #include "app/display.h"
 #include "app/mainwindow.h"
 #include "cli/commandline.h"
+#include "language/language.h"
 #include "resources/resources.h"
 
 #include <QApplication>
@@ -19,13 +20,15 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     guard.reset();
     QApplication::setApplicationName(QStringLiteral("veltarn"));
-    // What task bars and title bars call the program.
-    QApplication::setApplicationDisplayName(QStringLiteral("Вельтарн"));
     // Lets the desktop match the windows to the menu entry and show its icon.
     QApplication::setDesktopFileName(QStringLiteral(VELTARN_APP_ID));
     veltarn::initResources();
     veltarn::setDefaultFont();
-    return veltarn::cli::run(
-        veltarn::cli::parse(QApplication::arguments()), hasDisplay,
-        []() -> std::unique_ptr<QWidget> { return std::make_unique<MainWindow>(); });
+    // Chooses the language, which the display name below is written in.
+    const veltarn::cli::Options options = veltarn::cli::parse(QApplication::arguments());
+    // What task bars and title bars call the program.
+    QApplication::setApplicationDisplayName(veltarn::language::programName());
+    return veltarn::cli::run(options, hasDisplay, []() -> std::unique_ptr<QWidget> {
+        return std::make_unique<MainWindow>();
+    });
 }

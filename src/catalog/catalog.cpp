@@ -11,6 +11,7 @@
 #include "shape/signaldependence.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QSlider>
@@ -66,20 +67,24 @@ QString toSteps(const Setting &s, const Parameter &p, int *steps)
     static const QRegularExpression number(QStringLiteral("^(\\d{1,6})(?:\\.(\\d{1,12}))?$"));
     const QRegularExpressionMatch m = number.match(s.value);
     if (!m.hasMatch())
-        return QStringLiteral("%1=%2: ожидается число%3")
-            .arg(s.name, s.value,
-                 p.decimals > 0
-                     ? QStringLiteral(" с точкой, например %1").arg(inUnits(p.stepsPerUnit / 2, p))
-                     : QStringLiteral(" без дробной части"));
+        return p.decimals > 0
+                   ? QCoreApplication::translate("catalog",
+                                                 "%1=%2: ожидается число с точкой, например %3")
+                         .arg(s.name, s.value, inUnits(p.stepsPerUnit / 2, p))
+                   : QCoreApplication::translate("catalog",
+                                                 "%1=%2: ожидается число без дробной части")
+                         .arg(s.name, s.value);
     QString fraction = m.captured(2);
     while (fraction.endsWith(QLatin1Char('0')))
         fraction.chop(1);
     if (fraction.size() > p.decimals)
         return p.decimals == 0
-                   ? QStringLiteral("%1=%2: значение может быть только целым числом")
+                   ? QCoreApplication::translate("catalog",
+                                                 "%1=%2: значение может быть только целым числом")
                          .arg(s.name, s.value)
-                   : QStringLiteral("%1=%2: значение меняется шагами по %3, его пришлось бы "
-                                    "округлить")
+                   : QCoreApplication::translate(
+                         "catalog",
+                         "%1=%2: значение меняется шагами по %3, его пришлось бы округлить")
                          .arg(s.name, s.value, inUnits(1, p));
     fraction = fraction.leftJustified(p.decimals, QLatin1Char('0'));
     *steps = m.captured(1).toInt() * p.stepsPerUnit + (fraction.isEmpty() ? 0 : fraction.toInt());
@@ -105,11 +110,12 @@ QString applySlider(QWidget &window, const Demonstration &d, const Parameter &p,
     auto *slider = window.findChild<QSlider *>(QLatin1String(p.slider));
     Q_ASSERT(slider);
     if (steps < slider->minimum() || steps > slider->maximum())
-        return QStringLiteral("%1=%2: допустимы значения от %3 до %4")
+        return QCoreApplication::translate("catalog", "%1=%2: допустимы значения от %3 до %4")
             .arg(s.name, s.value, inUnits(slider->minimum(), p), inUnits(slider->maximum(), p));
     slider->setValue(steps);
     if (slider->value() != steps)
-        return QStringLiteral("%1=%2: окно не принимает это значение при %3")
+        return QCoreApplication::translate("catalog",
+                                           "%1=%2: окно не принимает это значение при %3")
             .arg(s.name, s.value, currentValues(window, d, s.name));
     return {};
 }
@@ -133,8 +139,10 @@ QString applyHarmonics(QWidget &window, const Setting &s)
         settleGlides(window);
     }
     if (readout->text().toInt() != count)
-        return QStringLiteral("%1=%2: можно просуммировать не больше %3 гармоник")
-            .arg(s.name, s.value, readout->text());
+        return QCoreApplication::translate("catalog",
+                                           "%1=%2: можно просуммировать не больше %n гармоник",
+                                           nullptr, readout->text().toInt())
+            .arg(s.name, s.value);
     return {};
 }
 
@@ -148,10 +156,15 @@ QStringList Demonstration::parameterNames() const
     return names;
 }
 
+QString Demonstration::shownTitle() const
+{
+    return QCoreApplication::translate("catalog", title);
+}
+
 std::unique_ptr<QWidget> Demonstration::make() const
 {
     std::unique_ptr<QWidget> window = construct();
-    window->setWindowTitle(russianTitle());
+    window->setWindowTitle(shownTitle());
     return window;
 }
 
@@ -173,35 +186,35 @@ const std::vector<Demonstration> &demonstrations()
 {
     static const std::vector<Demonstration> table = {
         {"rectangle",
-         "Формирование прямоугольного сигнала. Осцилляции Гиббса",
+         QT_TRANSLATE_NOOP("catalog", "Формирование прямоугольного сигнала. Осцилляции Гиббса"),
          &harmonic::staticMetaObject,
          &newWindow<harmonic>,
          {harmonics}},
         {"triangle",
-         "Формирование треугольного сигнала из гармоник спектра",
+         QT_TRANSLATE_NOOP("catalog", "Формирование треугольного сигнала из гармоник спектра"),
          &harmonicTriangle::staticMetaObject,
          &newWindow<harmonicTriangle>,
          {harmonics}},
         {"trapezoid",
-         "Формирование трапециевидного сигнала из гармоник спектра",
+         QT_TRANSLATE_NOOP("catalog", "Формирование трапециевидного сигнала из гармоник спектра"),
          &harmonicTrapeze::staticMetaObject,
          &newWindow<harmonicTrapeze>,
          {harmonics}},
         {"pulse-train",
-         "Спектр периодического сигнала",
+         QT_TRANSLATE_NOOP("catalog", "Спектр периодического сигнала"),
          &periodicSignalDependences::staticMetaObject,
          &newWindow<periodicSignalDependences>,
          {{"T", "periodhorizontalSlider", 1, 0, &periodOverLength},
           {"tau", "lengthhorizontalSlider", 1, 0, &lengthInPeriod}}},
         {"shape",
-         "Влияние формы периодического сигнала на его спектр",
+         QT_TRANSLATE_NOOP("catalog", "Влияние формы периодического сигнала на его спектр"),
          &signalDependence::staticMetaObject,
          &newWindow<signalDependence>,
          {{"T", "periodSlider", 1, 0, &periodOverBase},
           {"tau1", "tau1Slider", 1, 0, &baseBetween},
           {"tau2", "tau2Slider", 1, 0, &topUnderBase}}},
         {"modulation",
-         "Амплитудно-модулированный сигнал",
+         QT_TRANSLATE_NOOP("catalog", "Амплитудно-модулированный сигнал"),
          &amplitudeModulatedSignal::staticMetaObject,
          &newWindow<amplitudeModulatedSignal>,
          {{"m", "MSlider", 100, 2},
@@ -232,7 +245,8 @@ QString apply(QWidget &window, const Demonstration &d, const std::vector<Setting
     for (const Setting &s : settings) {
         const Parameter *p = d.parameter(s.name);
         if (!p)
-            return QStringLiteral("у демонстрации %1 нет параметра %2 (есть: %3)")
+            return QCoreApplication::translate("catalog",
+                                               "у демонстрации %1 нет параметра %2 (есть: %3)")
                 .arg(QLatin1String(d.id), s.name, d.parameterNames().join(QStringLiteral(", ")));
         if (QString error = p->slider ? applySlider(window, d, *p, s) : applyHarmonics(window, s);
             !error.isEmpty())

@@ -35,12 +35,13 @@ struct Parameter {
 
 struct Demonstration {
     const char *id;
-    const char *title; // UTF-8
+    const char *title; // UTF-8, the Russian source of its translations
     const QMetaObject *window;
     std::unique_ptr<QWidget> (*construct)();
     std::vector<Parameter> parameters;
 
-    QString russianTitle() const { return QString::fromUtf8(title); }
+    // The title in the chosen language.
+    QString shownTitle() const;
     // A new window of it in its initial state, titled with its title and not yet shown: what
     // the main menu's button opens, and what pictures are made of without showing anything.
     std::unique_ptr<QWidget> make() const;
@@ -54,12 +55,12 @@ const Demonstration *find(const QString &id);
 const Demonstration *of(const QWidget &window);
 
 // Whether `s` is written as a number the parameter's control can hold without rounding (its
-// range aside, which only the control knows): an empty string, or one line in Russian.
+// range aside, which only the control knows): an empty string, or one line in the chosen language.
 QString checkValue(const Parameter &p, const Setting &s);
 
 // Brings `window` of demonstration `d` to the given values, in the given order, through its own
 // buttons and sliders, and lets a harmonic glide come to rest. Returns an empty string, or one
-// line in Russian naming the value that was refused or that the controls would have rounded.
+// line in the chosen language naming the value that was refused or that the controls would have rounded.
 QString apply(QWidget &window, const Demonstration &d, const std::vector<Setting> &settings);
 
 // Whether `window` keeps `steps` on `slider`, one of its own: inside the slider's range and

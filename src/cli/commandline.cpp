@@ -1,5 +1,6 @@
 #include "cli/commandline.h"
 
+#include "language/language.h"
 #include "lecture/windowkeys.h"
 #include "windowing/placement.h"
 
@@ -24,45 +25,59 @@ constexpr int largestSide = 16384;
 constexpr double largestScale = 8.0;
 constexpr double longestSound = 600.0;
 
-const char *const valueOptions[] = {"demo", "set", "screen", "export", "size", "scale", "seconds"};
+const char *const valueOptions[] = {"language", "demo", "set",   "screen",
+                                    "export",   "size", "scale", "seconds"};
 
 void describe(QCommandLineParser &parser)
 {
-    parser.setApplicationDescription(
-        QStringLiteral("Вельтарн: лекционные демонстрации спектров периодических сигналов."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "cli", "Вельтарн: лекционные демонстрации спектров периодических сигналов."));
     parser.addOptions({
-        {{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Показать эту справку.")},
+        {{QStringLiteral("h"), QStringLiteral("help")},
+         QCoreApplication::translate("cli", "Показать эту справку.")},
         {{QStringLiteral("v"), QStringLiteral("version")},
-         QStringLiteral("Показать версию программы.")},
+         QCoreApplication::translate("cli", "Показать версию программы.")},
+        {QStringLiteral("language"),
+         QCoreApplication::translate("cli", "Язык программы: %1 (по умолчанию %2).")
+             .arg(language::codes().join(QStringLiteral(", ")), language::codes().constFirst()),
+         QStringLiteral("code")},
         {QStringLiteral("list"),
-         QStringLiteral("Перечислить демонстрации: идентификатор и название.")},
+         QCoreApplication::translate("cli", "Перечислить демонстрации: идентификатор и название.")},
         {QStringLiteral("demo"),
-         QStringLiteral("Сразу открыть демонстрацию поверх главного меню "
-                        "(идентификаторы: veltarn --list)."),
+         QCoreApplication::translate(
+             "cli",
+             "Сразу открыть демонстрацию поверх главного меню (идентификаторы: veltarn --list)."),
          QStringLiteral("id")},
         {QStringLiteral("set"),
-         QStringLiteral("Начальные значения демонстрации в единицах её показаний, через "
-                        "запятую: harmonics (rectangle, triangle, trapezoid); T, tau "
-                        "(pulse-train); T, tau1, tau2 (shape); m, omega, Omega (modulation)."),
+         QCoreApplication::translate(
+             "cli", "Начальные значения демонстрации в единицах её показаний, через запятую: "
+                    "harmonics (rectangle, triangle, trapezoid); T, tau (pulse-train); T, tau1, "
+                    "tau2 (shape); m, omega, Omega (modulation)."),
          QStringLiteral("name=value,...")},
         {QStringLiteral("windowed"),
-         QStringLiteral("Показывать окна обычными окнами, а не во весь экран.")},
+         QCoreApplication::translate("cli",
+                                     "Показывать окна обычными окнами, а не во весь экран.")},
         {QStringLiteral("screen"),
-         QStringLiteral("Показывать окна на экране с этим номером (0 - первый экран)."),
+         QCoreApplication::translate(
+             "cli", "Показывать окна на экране с этим номером (0 - первый экран)."),
          QStringLiteral("N")},
         {QStringLiteral("export"),
-         QStringLiteral("Ничего не показывая, записать демонстрацию (--demo) в файл и "
-                        "завершиться; формат по расширению: .png или .svg (всё окно), .wav (звук "
-                        "окна). Можно повторять."),
+         QCoreApplication::translate(
+             "cli",
+             "Ничего не показывая, записать демонстрацию (--demo) в файл и завершиться; формат по "
+             "расширению: .png или .svg (всё окно), .wav (звук окна). Можно повторять."),
          QStringLiteral("file")},
         {QStringLiteral("size"),
-         QStringLiteral("Размер окна для --export в пикселях (по умолчанию 1920x1080)."),
+         QCoreApplication::translate(
+             "cli", "Размер окна для --export в пикселях (по умолчанию 1920x1080)."),
          QStringLiteral("WxH")},
         {QStringLiteral("scale"),
-         QStringLiteral("Отношение пикселей устройства для --export (по умолчанию 1)."),
+         QCoreApplication::translate(
+             "cli", "Отношение пикселей устройства для --export (по умолчанию 1)."),
          QStringLiteral("F")},
         {QStringLiteral("seconds"),
-         QStringLiteral("Длительность звука для --export в секундах (по умолчанию 3)."),
+         QCoreApplication::translate(
+             "cli", "Длительность звука для --export в секундах (по умолчанию 3)."),
          QStringLiteral("S")},
     });
 }
@@ -91,11 +106,14 @@ QString parseSize(const QString &text, QSize *size)
     static const QRegularExpression form(QStringLiteral("^(\\d{1,5})x(\\d{1,5})$"));
     const QRegularExpressionMatch m = form.match(text);
     if (!m.hasMatch())
-        return QStringLiteral("--size %1: размер пишется как ШИРИНАxВЫСОТА, например 1920x1080")
+        return QCoreApplication::translate(
+                   "cli", "--size %1: размер пишется как ШИРИНАxВЫСОТА, например 1920x1080")
             .arg(text);
     *size = QSize(m.captured(1).toInt(), m.captured(2).toInt());
     if (size->isEmpty())
-        return QStringLiteral("--size %1: ширина и высота должны быть больше нуля").arg(text);
+        return QCoreApplication::translate("cli",
+                                           "--size %1: ширина и высота должны быть больше нуля")
+            .arg(text);
     return {};
 }
 
@@ -107,11 +125,13 @@ QString parseSettings(const QStringList &values, const catalog::Demonstration &d
         for (const QString &item : value.split(QLatin1Char(','))) {
             const QRegularExpressionMatch m = pair.match(item.trimmed());
             if (!m.hasMatch())
-                return QStringLiteral("--set %1: ожидается ИМЯ=ЗНАЧЕНИЕ").arg(item);
+                return QCoreApplication::translate("cli", "--set %1: ожидается ИМЯ=ЗНАЧЕНИЕ")
+                    .arg(item);
             const catalog::Setting setting{m.captured(1), m.captured(2)};
             const catalog::Parameter *p = demo.parameter(setting.name);
             if (!p)
-                return QStringLiteral("--set: у демонстрации %1 нет параметра %2 (есть: %3)")
+                return QCoreApplication::translate(
+                           "cli", "--set: у демонстрации %1 нет параметра %2 (есть: %3)")
                     .arg(QLatin1String(demo.id), setting.name,
                          demo.parameterNames().join(QStringLiteral(", ")));
             if (QString error = catalog::checkValue(*p, setting); !error.isEmpty())
@@ -139,20 +159,25 @@ Options parseChecked(const QCommandLineParser &parser)
     for (const char *name : valueOptions)
         if (name != QLatin1String("set") && name != QLatin1String("export") &&
             parser.values(QLatin1String(name)).size() > 1)
-            return failure(QStringLiteral("--%1 можно указать только один раз").arg(name));
+            return failure(
+                QCoreApplication::translate("cli", "--%1 можно указать только один раз").arg(name));
     if (!parser.positionalArguments().isEmpty())
-        return failure(QStringLiteral("лишний аргумент «%1»; справка: veltarn --help")
-                           .arg(parser.positionalArguments().constFirst()));
+        return failure(
+            QCoreApplication::translate("cli", "лишний аргумент «%1»; справка: veltarn --help")
+                .arg(parser.positionalArguments().constFirst()));
 
     if (parser.isSet(QStringLiteral("demo"))) {
         const QString id = parser.value(QStringLiteral("demo"));
         o.demo = catalog::find(id);
         if (!o.demo)
-            return failure(QStringLiteral("нет демонстрации «%1»; список: veltarn --list").arg(id));
+            return failure(
+                QCoreApplication::translate("cli", "нет демонстрации «%1»; список: veltarn --list")
+                    .arg(id));
     }
     if (parser.isSet(QStringLiteral("set"))) {
         if (!o.demo)
-            return failure(QStringLiteral("--set задаёт значения демонстрации, нужен и --demo"));
+            return failure(QCoreApplication::translate(
+                "cli", "--set задаёт значения демонстрации, нужен и --demo"));
         if (QString error =
                 parseSettings(parser.values(QStringLiteral("set")), *o.demo, &o.settings);
             !error.isEmpty())
@@ -164,22 +189,25 @@ Options parseChecked(const QCommandLineParser &parser)
         static const QRegularExpression index(QStringLiteral("^\\d{1,3}$"));
         if (!index.match(text).hasMatch())
             return failure(
-                QStringLiteral("--screen %1: номер экрана - целое число от 0").arg(text));
+                QCoreApplication::translate("cli", "--screen %1: номер экрана - целое число от 0")
+                    .arg(text));
         o.screen = text.toInt();
     }
 
     o.exports = parser.values(QStringLiteral("export"));
     for (const QString &path : std::as_const(o.exports)) {
         if (path.isEmpty())
-            return failure(QStringLiteral("--export: не указано имя файла"));
+            return failure(QCoreApplication::translate("cli", "--export: не указано имя файла"));
         if (QString error = figures::checkSuffix(path); !error.isEmpty())
             return failure(QStringLiteral("--export ") + error);
     }
     if (!o.exports.isEmpty() && !o.demo)
-        return failure(QStringLiteral("--export записывает демонстрацию, нужен и --demo"));
+        return failure(
+            QCoreApplication::translate("cli", "--export записывает демонстрацию, нужен и --demo"));
     for (const char *name : {"size", "scale", "seconds"})
         if (o.exports.isEmpty() && parser.isSet(QLatin1String(name)))
-            return failure(QStringLiteral("--%1 относится только к --export").arg(name));
+            return failure(
+                QCoreApplication::translate("cli", "--%1 относится только к --export").arg(name));
 
     figures::ExportOptions &e = o.exportOptions;
     if (parser.isSet(QStringLiteral("size")))
@@ -189,26 +217,30 @@ Options parseChecked(const QCommandLineParser &parser)
     if (parser.isSet(QStringLiteral("scale"))) {
         const QString text = parser.value(QStringLiteral("scale"));
         if (!plainNumber(text, &e.scale) || e.scale <= 0.0 || e.scale > largestScale)
-            return failure(QStringLiteral("--scale %1: ожидается число больше 0 и не больше %2, "
-                                          "например 2 или 1.5")
-                               .arg(text)
-                               .arg(largestScale));
+            return failure(
+                QCoreApplication::translate(
+                    "cli",
+                    "--scale %1: ожидается число больше 0 и не больше %2, например 2 или 1.5")
+                    .arg(text)
+                    .arg(largestScale));
     }
     const QSize pixels(static_cast<int>(std::ceil(e.size.width() * e.scale)),
                        static_cast<int>(std::ceil(e.size.height() * e.scale)));
     if (pixels.width() > largestSide || pixels.height() > largestSide)
-        return failure(QStringLiteral("рисунок %1x%2 пикселей слишком велик: каждая сторона не "
-                                      "больше %3")
-                           .arg(pixels.width())
-                           .arg(pixels.height())
-                           .arg(largestSide));
+        return failure(
+            QCoreApplication::translate(
+                "cli", "рисунок %1x%2 пикселей слишком велик: каждая сторона не больше %3")
+                .arg(pixels.width())
+                .arg(pixels.height())
+                .arg(largestSide));
     if (parser.isSet(QStringLiteral("seconds"))) {
         const QString text = parser.value(QStringLiteral("seconds"));
         if (!plainNumber(text, &e.seconds) || e.seconds <= 0.0 || e.seconds > longestSound)
-            return failure(QStringLiteral("--seconds %1: ожидается число секунд больше 0 и не "
-                                          "больше %2")
-                               .arg(text)
-                               .arg(longestSound));
+            return failure(
+                QCoreApplication::translate(
+                    "cli", "--seconds %1: ожидается число секунд больше 0 и не больше %2")
+                    .arg(text)
+                    .arg(longestSound));
     }
 
     if (parser.isSet(QStringLiteral("help")))
@@ -239,15 +271,36 @@ QString checkStart(const Options &options)
 
 } // namespace
 
+QString languageCode(const QStringList &arguments)
+{
+    QString code = language::codes().constFirst();
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString &arg = arguments[i];
+        if (arg == QLatin1String("--language") && i + 1 < arguments.size())
+            code = arguments[++i];
+        else if (arg.startsWith(QLatin1String("--language=")))
+            code = arg.mid(11);
+    }
+    return code;
+}
+
 Options parse(const QStringList &arguments)
 {
+    // The language first: the help and every error line are written in it.
+    const QString code = languageCode(arguments);
+    if (!language::use(code))
+        return failure(
+            QCoreApplication::translate("cli", "--language %1: нет такого языка; есть: %2")
+                .arg(code, language::codes().join(QStringLiteral(", "))));
     QCommandLineParser parser;
     describe(parser);
     if (!parser.parse(arguments)) {
         if (!parser.unknownOptionNames().isEmpty())
-            return failure(QStringLiteral("неизвестный параметр %1; справка: veltarn --help")
+            return failure(QCoreApplication::translate(
+                               "cli", "неизвестный параметр %1; справка: veltarn --help")
                                .arg(dashed(parser.unknownOptionNames().constFirst())));
-        return failure(QStringLiteral("после %1 нужно значение").arg(failedOption(parser)));
+        return failure(QCoreApplication::translate("cli", "после %1 нужно значение")
+                           .arg(failedOption(parser)));
     }
     return parseChecked(parser);
 }
@@ -256,7 +309,12 @@ QString helpText()
 {
     QCommandLineParser parser;
     describe(parser);
-    return parser.helpText();
+    // The toolkit names the program by the path it was started as.
+    QString text = parser.helpText();
+    const QString program = QCoreApplication::arguments().value(0);
+    if (const qsizetype at = program.isEmpty() ? -1 : text.indexOf(program); at >= 0)
+        text.replace(at, program.size(), QStringLiteral("veltarn"));
+    return text;
 }
 
 QString versionText()
@@ -268,7 +326,7 @@ QString listText()
 {
     QString text;
     for (const catalog::Demonstration &d : catalog::demonstrations())
-        text += QStringLiteral("%1\t%2\n").arg(QLatin1String(d.id), d.russianTitle());
+        text += QStringLiteral("%1\t%2\n").arg(QLatin1String(d.id), d.shownTitle());
     return text;
 }
 
@@ -299,7 +357,8 @@ QString show(const Options &options, QWidget &menu)
         return error;
     const QList<QScreen *> screens = QGuiApplication::screens();
     if (options.screen >= screens.size())
-        return QStringLiteral("--screen %1: нет такого экрана, их %2 (номера от 0 до %3)")
+        return QCoreApplication::translate(
+                   "cli", "--screen %1: нет такого экрана, их %2 (номера от 0 до %3)")
             .arg(options.screen)
             .arg(screens.size())
             .arg(screens.size() - 1);
@@ -342,9 +401,11 @@ int run(const Options &options, bool hasDisplay, std::unique_ptr<QWidget> (*make
             print(stderr, QStringLiteral("veltarn: %1\n").arg(error));
             return 2;
         }
-        print(stderr, QStringLiteral("veltarn: нет дисплея, на котором показать окна: задайте "
-                                     "DISPLAY или WAYLAND_DISPLAY (или QT_QPA_PLATFORM=offscreen, "
-                                     "чтобы работать без экрана)\n"));
+        print(stderr,
+              QCoreApplication::translate(
+                  "cli",
+                  "veltarn: нет дисплея, на котором показать окна: задайте DISPLAY или "
+                  "WAYLAND_DISPLAY (или QT_QPA_PLATFORM=offscreen, чтобы работать без экрана)\n"));
         return 1;
     }
     const std::unique_ptr<QWidget> menu = makeMenu();

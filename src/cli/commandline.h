@@ -19,7 +19,7 @@ enum class Action { Run, Help, Version, List, Export, Error };
 // What the command line asks for, checked as far as it can be without any window.
 struct Options {
     Action action = Action::Run;
-    QString error; // one line in Russian, when action is Error
+    QString error; // one line in the chosen language, when action is Error
     const catalog::Demonstration *demo = nullptr;
     std::vector<catalog::Setting> settings;
     bool windowed = false;
@@ -28,8 +28,13 @@ struct Options {
     figures::ExportOptions exportOptions;
 };
 
+// The code --language gives in `arguments` (the last one given), the default language's without
+// one; whether it is known is for language::use() to say.
+QString languageCode(const QStringList &arguments);
+
 // `arguments` as QCoreApplication::arguments() gives them: the program first, the toolkit's own
-// options already taken out.
+// options already taken out. Makes the language --language names the program's first, so the
+// help and the errors come in it; an unknown code is an Error.
 Options parse(const QStringList &arguments);
 QString helpText();
 QString versionText();
@@ -40,12 +45,12 @@ QString listText();
 // object exists, from the raw arguments.
 bool needsNoScreen(int argc, char *argv[]);
 
-// Writes the files of an Export; an empty string or one line in Russian.
+// Writes the files of an Export; an empty string or one line in the chosen language.
 QString exportFiles(const Options &options);
 
 // Shows the main menu and, over it, the demonstration asked for, in its starting state, as the
-// menu's button opens it. Returns an empty string, or one line in Russian when the screen or a
-// starting value is refused (nothing is shown then).
+// menu's button opens it. Returns an empty string, or one line in the chosen language when the
+// screen or a starting value is refused (nothing is shown then).
 QString show(const Options &options, QWidget &menu);
 
 // Everything main() does once the application object exists, with `makeMenu` making the main

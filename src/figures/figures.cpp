@@ -2,6 +2,7 @@
 
 #include "catalog/catalog.h"
 #include "figures/clippedsvg.h"
+#include "language/language.h"
 #include "sound/soundcontroller.h"
 #include "windowing/notice.h"
 
@@ -36,14 +37,15 @@ QString writePng(QWidget &window, const ExportOptions &options, QIODevice &out)
 {
     QImageWriter writer(&out, "png");
     if (!writer.write(picture(window, options.scale)))
-        return QStringLiteral("не удалось записать PNG: %1").arg(writer.errorString());
+        return QCoreApplication::translate("figures", "не удалось записать PNG: %1")
+            .arg(writer.errorString());
     return {};
 }
 
 QString writeSvgFile(QWidget &window, const ExportOptions &, QIODevice &out)
 {
     const catalog::Demonstration *d = catalog::of(window);
-    writeSvg(window, out, d ? d->russianTitle() : window.windowTitle());
+    writeSvg(window, out, d ? d->shownTitle() : window.windowTitle());
     return {};
 }
 
@@ -78,15 +80,17 @@ QString whyNotWritable(const QString &path)
 {
     const QFileInfo file(path);
     if (file.isDir())
-        return QStringLiteral("%1 — это папка, а не файл").arg(quoted(path));
+        return QCoreApplication::translate("figures", "%1 — это папка, а не файл")
+            .arg(quoted(path));
     const QFileInfo folder(file.absolutePath());
     if (!folder.exists())
-        return QStringLiteral("нет папки %1 для файла %2")
+        return QCoreApplication::translate("figures", "нет папки %1 для файла %2")
             .arg(quoted(folder.filePath()), quoted(path));
     if (!folder.isDir())
-        return QStringLiteral("%1 — не папка, файл %2 в ней не создать")
+        return QCoreApplication::translate("figures", "%1 — не папка, файл %2 в ней не создать")
             .arg(quoted(folder.filePath()), quoted(path));
-    return QStringLiteral("нельзя записать файл %1: нет права записи в папку %2")
+    return QCoreApplication::translate("figures",
+                                       "нельзя записать файл %1: нет права записи в папку %2")
         .arg(quoted(path), quoted(folder.filePath()));
 }
 
@@ -117,10 +121,12 @@ QString checkSuffix(const QString &path)
     if (formatOf(path))
         return {};
     const QString suffix = QFileInfo(path).suffix();
-    return QStringLiteral("%1: %2; файл можно записать как %3")
+    return QCoreApplication::translate("figures", "%1: %2; файл можно записать как %3")
         .arg(quoted(path),
-             suffix.isEmpty() ? QStringLiteral("нет расширения, по которому выбрать формат")
-                              : QStringLiteral("неизвестный формат .%1").arg(suffix),
+             suffix.isEmpty()
+                 ? QCoreApplication::translate("figures",
+                                               "нет расширения, по которому выбрать формат")
+                 : QCoreApplication::translate("figures", "неизвестный формат .%1").arg(suffix),
              QLatin1Char('.') + suffixes().join(QStringLiteral(", .")));
 }
 
@@ -152,7 +158,7 @@ void writeSvg(QWidget &window, QIODevice &out, const QString &title)
     // Point sizes of the fonts become the same pixel sizes as on the screen.
     generator.setResolution(window.logicalDpiY());
     generator.setTitle(title);
-    generator.setDescription(QStringLiteral("Вельтарн"));
+    generator.setDescription(language::programName());
     ClippedSvgDevice clipped(generator);
     QPainter painter(&clipped);
     window.render(&painter, QPoint(), QRegion(window.rect()),
@@ -167,7 +173,7 @@ QString exportFiles(QWidget &window, const QStringList &paths, const ExportOptio
             return error;
     if (resize && !resizeHidden(window, options.size)) {
         const QSize least = window.minimumSize();
-        return QStringLiteral("размер %1x%2 мал для окна: наименьший %3x%4")
+        return QCoreApplication::translate("figures", "размер %1x%2 мал для окна: наименьший %3x%4")
             .arg(options.size.width())
             .arg(options.size.height())
             .arg(least.width())
@@ -194,7 +200,7 @@ QString putInPlace(const std::vector<std::unique_ptr<QSaveFile>> &files)
         if (!files[i]->commit()) {
             for (std::size_t placed = 0; placed < i; ++placed)
                 QFile::remove(files[placed]->fileName());
-            return QStringLiteral("не удалось записать файл %1: %2")
+            return QCoreApplication::translate("figures", "не удалось записать файл %1: %2")
                 .arg(quoted(files[i]->fileName()), files[i]->errorString());
         }
     return {};
@@ -219,11 +225,11 @@ void savePicture(QWidget &window)
 {
     removeNotice(window);
     const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    const QString folder = QDir(pictures).filePath(QStringLiteral("Вельтарн"));
+    const QString folder = QDir(pictures).filePath(language::programName());
     if (pictures.isEmpty() || !QDir().mkpath(folder)) {
-        showNotice(
-            window,
-            QStringLiteral("Рисунок не сохранён: не удалось создать папку %1").arg(quoted(folder)));
+        showNotice(window, QCoreApplication::translate(
+                               "figures", "Рисунок не сохранён: не удалось создать папку %1")
+                               .arg(quoted(folder)));
         return;
     }
     const QString base = freshName(window, folder, {QStringLiteral("png"), QStringLiteral("svg")});
@@ -232,12 +238,14 @@ void savePicture(QWidget &window)
     options.scale = window.devicePixelRatioF();
     const QString error = exportFiles(window, paths, options, false);
     if (!error.isEmpty()) {
-        showNotice(window, QStringLiteral("Рисунок не сохранён: %1").arg(error));
+        showNotice(window,
+                   QCoreApplication::translate("figures", "Рисунок не сохранён: %1").arg(error));
         return;
     }
-    showNotice(window, QStringLiteral("Рисунок сохранён в папке %1: %2 и %3")
-                           .arg(quoted(folder), QFileInfo(paths[0]).fileName(),
-                                QFileInfo(paths[1]).fileName()));
+    showNotice(
+        window,
+        QCoreApplication::translate("figures", "Рисунок сохранён в папке %1: %2 и %3")
+            .arg(quoted(folder), QFileInfo(paths[0]).fileName(), QFileInfo(paths[1]).fileName()));
 }
 
 void copyPicture(QWidget &window)
@@ -245,7 +253,8 @@ void copyPicture(QWidget &window)
     removeNotice(window);
     catalog::settleGlides(window);
     QApplication::clipboard()->setImage(picture(window, window.devicePixelRatioF()));
-    showNotice(window, QStringLiteral("Рисунок окна скопирован в буфер обмена"));
+    showNotice(window,
+               QCoreApplication::translate("figures", "Рисунок окна скопирован в буфер обмена"));
 }
 
 void saveSound(QWidget &window)
@@ -255,10 +264,11 @@ void saveSound(QWidget &window)
         return;
     const QString music = QStandardPaths::writableLocation(QStandardPaths::MusicLocation);
     const QString folder =
-        QDir(music.isEmpty() ? QDir::homePath() : music).filePath(QStringLiteral("Вельтарн"));
+        QDir(music.isEmpty() ? QDir::homePath() : music).filePath(language::programName());
     if (!QDir().mkpath(folder) || !QFileInfo(folder).isDir()) {
-        sound->showNotice(QStringLiteral("Звук не сохранён: нельзя создать папку %1")
-                              .arg(QDir::toNativeSeparators(folder)));
+        sound->showNotice(
+            QCoreApplication::translate("figures", "Звук не сохранён: нельзя создать папку %1")
+                .arg(QDir::toNativeSeparators(folder)));
         return;
     }
     catalog::settleGlides(window);

@@ -1,5 +1,6 @@
 #include "harmonics/harmonic.h"
 
+#include "harmonics/harmoniccount.h"
 #include "harmonics/synthesissound.h"
 
 #include <QPalette>
@@ -19,6 +20,7 @@ harmonic::harmonic(QWidget *parent) : QWidget(parent)
     connect(ui.reper, &QPushButton::clicked, ui.addHarmonic, &QWidget::show);
     connect(ui.pushButton, &QPushButton::clicked, this, &QWidget::close);
     connect(ui.Func, &FieldFunc::sumOfHarmonicChanged, ui.label_6, qOverload<int>(&QLabel::setNum));
+    followHarmonicCount(*ui.label_3, *ui.Func);
     attachSynthesisSound(*this, *ui.sound, *ui.Func);
     setPalette(QPalette(QColor(245, 245, 255)));
     setAutoFillBackground(true);

@@ -1,5 +1,6 @@
 #include "harmonics/harmonictrapeze.h"
 
+#include "harmonics/harmoniccount.h"
 #include "harmonics/synthesissound.h"
 
 harmonicTrapeze::harmonicTrapeze(QWidget *parent) : QWidget(parent)
@@ -16,5 +17,6 @@ harmonicTrapeze::harmonicTrapeze(QWidget *parent) : QWidget(parent)
     connect(ui.pushButton, &QPushButton::clicked, this, &QWidget::close);
     connect(ui.Func, &fieldFuncHarmonicTrapeze::sumOfHarmonicChanged, ui.label_6,
             qOverload<int>(&QLabel::setNum));
+    followHarmonicCount(*ui.label_3, *ui.Func);
     attachSynthesisSound(*this, *ui.sound, *ui.Func);
 }

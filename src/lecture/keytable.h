@@ -27,9 +27,12 @@ enum Window : unsigned {
 // appears in the help overlay and leaves the key to the focused widget.
 struct KeyRow {
     QList<QKeyCombination> keys;
-    QString description;
+    const char *description; // the Russian source of its translations
     unsigned windows;
     std::function<void(WindowKeys &, Qt::Key)> action;
+
+    // The description in the chosen language.
+    QString shownDescription() const;
 };
 
 // Every key the lecturer has, in the order the help overlay lists them; the first row that names

@@ -107,7 +107,8 @@ WindowKeys *WindowKeys::attach(QWidget &window)
     const QList<QSlider *> sliders = window.findChildren<QSlider *>();
     const Window kind = func ? Synthesis : !sliders.isEmpty() ? Parameters : Credits;
     auto *keys = new WindowKeys(window, kind);
-    keys->menuButton = buttonWithText(window, QStringLiteral("Главное меню"));
+    keys->menuButton =
+        buttonWithText(window, QCoreApplication::translate("lecture", "Главное меню"));
     if (kind == Synthesis) {
         keys->func = func;
         keys->spec = window.findChild<synthesisSpectrum *>(QStringLiteral("Spec"));
@@ -357,7 +358,7 @@ void WindowKeys::showHelp()
 {
     if (!cover)
         cover = new Cover(target);
-    cover->showHelp(QStringLiteral("Клавиши этого окна"), helpLines());
+    cover->showHelp(QCoreApplication::translate("lecture", "Клавиши этого окна"), helpLines());
 }
 
 QList<HelpLine> WindowKeys::helpLines() const
@@ -378,8 +379,8 @@ QList<HelpLine> WindowKeys::helpLines() const
         }
         QString keys = names.join(QStringLiteral(", "));
         if (bothLayouts)
-            keys += QStringLiteral(" (в любой раскладке)");
-        lines.append({keys, row.description});
+            keys += QCoreApplication::translate("lecture", " (в любой раскладке)");
+        lines.append({keys, row.shownDescription()});
     }
     return lines;
 }

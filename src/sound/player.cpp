@@ -19,7 +19,10 @@ constexpr int feedMilliseconds = 5;
 // How often a missing output is looked for.
 constexpr int retryMilliseconds = 1000;
 
-const QString noOutput = QStringLiteral("Нет звукового выхода: звук включить нельзя");
+QString noOutput()
+{
+    return QCoreApplication::translate("sound", "Нет звукового выхода: звук включить нельзя");
+}
 
 // On Linux the toolkit reaches the sound service over its socket and, when no service runs,
 // prints a warning for every query. A machine without the socket has no output to offer.
@@ -46,12 +49,12 @@ Output findOutput()
 {
     Output out;
     if (!soundServiceMayRun()) {
-        out.reason = noOutput;
+        out.reason = noOutput();
         return out;
     }
     out.device = QMediaDevices::defaultAudioOutput();
     if (out.device.isNull()) {
-        out.reason = noOutput;
+        out.reason = noOutput();
         return out;
     }
     QAudioFormat f;
@@ -62,7 +65,8 @@ Output findOutput()
         f.setSampleRate(out.device.preferredFormat().sampleRate());
     if (!out.device.isFormatSupported(f)) {
         out.device = {};
-        out.reason = QStringLiteral("Звуковой выход не принимает 16-битный звук");
+        out.reason =
+            QCoreApplication::translate("sound", "Звуковой выход не принимает 16-битный звук");
         return out;
     }
     out.format = f;
@@ -104,7 +108,7 @@ Outputs::~Outputs() = default;
 
 void Outputs::fail()
 {
-    set({{}, {}, noOutput});
+    set({{}, {}, noOutput()});
 }
 
 void Outputs::look()
@@ -113,8 +117,9 @@ void Outputs::look()
     if (found.reason.isEmpty() && !available() && !opens(found))
         found = {{},
                  {},
-                 QStringLiteral("Звуковой выход не открывается. Если звуковая служба "
-                                "перезапускалась, перезапустите программу")};
+                 QCoreApplication::translate("sound",
+                                             "Звуковой выход не открывается. Если звуковая служба "
+                                             "перезапускалась, перезапустите программу")};
     set(found);
 }
 
@@ -185,7 +190,7 @@ void Player::feed()
     // all, a negative amount, while the toolkit's sink still counts itself active.
     if (room < 0) {
         if (playing)
-            lose(QStringLiteral("Звук остановлен: звуковой выход пропал"));
+            lose(QCoreApplication::translate("sound", "Звук остановлен: звуковой выход пропал"));
         else
             release();
         return;
@@ -225,15 +230,16 @@ void Player::onStateChanged()
     const QAudio::Error error = sink->error();
     if (sink->state() != QAudio::StoppedState || error == QAudio::NoError)
         return;
-    lose(error == QAudio::OpenError ? QStringLiteral("Звук остановлен: звуковой выход не открылся")
-                                    : QStringLiteral("Звук остановлен: звуковой выход пропал"));
+    lose(error == QAudio::OpenError
+             ? QCoreApplication::translate("sound", "Звук остановлен: звуковой выход не открылся")
+             : QCoreApplication::translate("sound", "Звук остановлен: звуковой выход пропал"));
 }
 
 void Player::onOutputsChanged()
 {
     if (!sink || !playing || QMediaDevices::audioOutputs().contains(output.device))
         return;
-    lose(QStringLiteral("Звук остановлен: звуковой выход отключён"));
+    lose(QCoreApplication::translate("sound", "Звук остановлен: звуковой выход отключён"));
 }
 
 void Player::lose(const QString &reason)

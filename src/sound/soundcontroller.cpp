@@ -4,6 +4,7 @@
 #include "sound/wavfile.h"
 #include "windowing/notice.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 #include <QPushButton>
@@ -23,7 +24,7 @@ QPointer<Controller> sounding;
 
 QString playTip()
 {
-    return QStringLiteral("Включить или выключить звук сигнала");
+    return QCoreApplication::translate("sound", "Включить или выключить звук сигнала");
 }
 
 } // namespace
@@ -134,9 +135,10 @@ void Controller::saveClip(const QString &path)
 {
     QString error;
     if (!writeWindowSound(window, path, clipSeconds, &error))
-        showNotice(QStringLiteral("Звук не сохранён. ") + error);
+        showNotice(QCoreApplication::translate("sound", "Звук не сохранён. ") + error);
     else
-        showNotice(QStringLiteral("Звук сохранён: %1").arg(QDir::toNativeSeparators(path)));
+        showNotice(QCoreApplication::translate("sound", "Звук сохранён: %1")
+                       .arg(QDir::toNativeSeparators(path)));
 }
 
 void Controller::showNotice(const QString &text)
@@ -159,9 +161,10 @@ namespace
 QString refusal(const QWidget &window, double seconds)
 {
     if (!controllerOf(&window))
-        return QStringLiteral("В этом окне нет звука");
+        return QCoreApplication::translate("sound", "В этом окне нет звука");
     if (!(seconds > 0.0 && seconds <= longestFileSeconds))
-        return QStringLiteral("Длительность звука должна быть больше 0 и не больше %1 с")
+        return QCoreApplication::translate(
+                   "sound", "Длительность звука должна быть больше 0 и не больше %1 с")
             .arg(longestFileSeconds);
     return {};
 }
@@ -188,7 +191,8 @@ QString writeWindowSound(const QWidget &window, QIODevice &out, double seconds)
     if (QString why = refusal(window, seconds); !why.isEmpty())
         return why;
     if (!writeWav(out, clipOf(window, seconds), fileSampleRate))
-        return QStringLiteral("не удалось записать WAV: %1").arg(out.errorString());
+        return QCoreApplication::translate("sound", "не удалось записать WAV: %1")
+            .arg(out.errorString());
     return {};
 }
 

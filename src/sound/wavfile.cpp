@@ -1,5 +1,6 @@
 #include "sound/wavfile.h"
 
+#include <QCoreApplication>
 #include <QDataStream>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -30,18 +31,22 @@ bool writeWav(const QString &path, const std::vector<std::int16_t> &samples, int
     const QString shown = QFileInfo(path).absoluteFilePath();
     const quint64 dataBytes = quint64(samples.size()) * bytesPerSample;
     if (dataBytes > 0xFFFFFFFFull - headerBytesAfterSize)
-        return fail(error, QStringLiteral("Звук слишком длинный для файла WAV: %1").arg(shown));
+        return fail(error,
+                    QCoreApplication::translate("sound", "Звук слишком длинный для файла WAV: %1")
+                        .arg(shown));
     if (QFileInfo(path).isDir())
-        return fail(error, QStringLiteral("Не удалось записать звук: «%1» — это папка").arg(shown));
+        return fail(error, QCoreApplication::translate("sound",
+                                                       "Не удалось записать звук: «%1» — это папка")
+                               .arg(shown));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return fail(
-            error,
-            QStringLiteral("Не удалось записать звук в «%1»: %2").arg(shown, file.errorString()));
+        return fail(error,
+                    QCoreApplication::translate("sound", "Не удалось записать звук в «%1»: %2")
+                        .arg(shown, file.errorString()));
     if (!writeWav(file, samples, sampleRate) || !file.commit())
-        return fail(
-            error,
-            QStringLiteral("Не удалось записать звук в «%1»: %2").arg(shown, file.errorString()));
+        return fail(error,
+                    QCoreApplication::translate("sound", "Не удалось записать звук в «%1»: %2")
+                        .arg(shown, file.errorString()));
     return true;
 }
 

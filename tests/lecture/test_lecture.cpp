@@ -516,9 +516,9 @@ private slots:
         press(w, Qt::Key_F1);
         const QString help = w->findChild<lecture::Cover *>()->shownText() + QLatin1Char('\n');
         for (const lecture::KeyRow &row : lecture::keyTable())
-            QVERIFY2(help.contains(QStringLiteral(" — %1\n").arg(row.description)) ==
+            QVERIFY2(help.contains(QStringLiteral(" — %1\n").arg(row.shownDescription())) ==
                          bool(row.windows & WindowKeys::of(*w)->kind()),
-                     qPrintable(row.description));
+                     qPrintable(row.shownDescription()));
         press(w, Qt::Key_Escape);
         QVERIFY(!isCovered(w) && w->isVisible());
         // Nowhere to go back to from the menu.
