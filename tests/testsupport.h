@@ -4,6 +4,7 @@
 // with a tolerance for antialiasing, and fuzzy comparison of doubles.
 
 #include "app/defaultfont.h"
+#include "language/language.h"
 #include "resources/resources.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@
 #include <QString>
 #include <QTest>
 #include <QWidget>
+#include <QXmlStreamReader>
 
 #include <cmath>
 
@@ -106,16 +108,40 @@ template <typename Plot> bool settle(const Plot &plot, int frames = 4)
     return quiet == frames;
 }
 
+// Whether `text` holds a Cyrillic letter: what no English text may.
+inline bool hasCyrillic(const QString &text)
+{
+    for (const QChar c : text)
+        if (c.script() == QChar::Script_Cyrillic)
+            return true;
+    return false;
+}
+
+// The texts an SVG figure draws, and its title, in the order written.
+inline QStringList svgTexts(const QByteArray &svg)
+{
+    QStringList texts;
+    QXmlStreamReader xml(svg);
+    while (xml.readNextStartElement() || !xml.atEnd())
+        if (xml.isStartElement() && (xml.name() == u"text" || xml.name() == u"title"))
+            texts << xml.readElementText(QXmlStreamReader::IncludeChildElements);
+    return texts;
+}
+
 } // namespace testsupport
 
 // Like QTEST_MAIN, with the compiled-in images registered and the program's default font set
-// first.
+// first, in the language VELTARN_TEST_LANGUAGE names (Russian, the default, without it).
 #define VELTARN_TEST_MAIN(TestClass)                                                               \
     int main(int argc, char *argv[])                                                               \
     {                                                                                              \
         QApplication app(argc, argv);                                                              \
         veltarn::initResources();                                                                  \
         veltarn::setDefaultFont();                                                                 \
+        const QString code = qEnvironmentVariable("VELTARN_TEST_LANGUAGE");                        \
+        if (!veltarn::language::use(code.isEmpty() ? veltarn::language::codes().constFirst()       \
+                                                   : code))                                        \
+            return 2;                                                                              \
         TestClass tc;                                                                              \
         QTEST_SET_MAIN_SOURCE_PATH                                                                 \
         return QTest::qExec(&tc, argc, argv);                                                      \

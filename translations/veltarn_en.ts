@@ -82,7 +82,7 @@ signal from its harmonics</translation>
     </message>
     <message>
         <source>Репер</source>
-        <translation>Reference</translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <source>Частота модуляции</source>
@@ -519,7 +519,7 @@ Gibbs oscillations</translation>
     </message>
     <message>
         <source>Репер</source>
-        <translation>Reference</translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <source>Сумма N = </source>
@@ -550,7 +550,7 @@ Gibbs oscillations</translation>
     </message>
     <message>
         <source>Репер</source>
-        <translation>Reference</translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <source>Сумма N = </source>
@@ -581,7 +581,7 @@ Gibbs oscillations</translation>
     </message>
     <message>
         <source>Репер</source>
-        <translation>Reference</translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <source>Сумма N = </source>
@@ -618,7 +618,7 @@ Gibbs oscillations</translation>
     </message>
     <message>
         <source>«Репер»: начать сначала; PageUp возвращает</source>
-        <translation>&quot;Reference&quot;: start again; PageUp takes it back</translation>
+        <translation>&quot;Reset&quot;: start again; PageUp takes it back</translation>
     </message>
     <message>
         <source>шаги сами, каждые полторы секунды; любая клавиша останавливает</source>
@@ -733,11 +733,11 @@ Gibbs oscillations</translation>
     </message>
     <message>
         <source>Период Т </source>
-        <translation>Period T </translation>
+        <translation>Period T =</translation>
     </message>
     <message>
         <source>Репер</source>
-        <translation>Reference</translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <source>Звук</source>
@@ -823,7 +823,7 @@ Gibbs oscillations</translation>
     </message>
     <message>
         <source>Репер</source>
-        <translation>Reference</translation>
+        <translation>Reset</translation>
     </message>
     <message>
         <source>Длительность импульса</source>

@@ -141,11 +141,13 @@ QString parseSettings(const QStringList &values, const catalog::Demonstration &d
     return {};
 }
 
-// The option of a failed parse, from the toolkit's message ("Missing value after '--demo'.").
-QString failedOption(const QCommandLineParser &parser)
+// Whether `argument` names an option that takes a value.
+bool takesValue(const QString &argument)
 {
-    static const QRegularExpression name(QStringLiteral("'([^']*)'"));
-    return name.match(parser.errorText()).captured(1);
+    for (const char *name : valueOptions)
+        if (argument == QLatin1String("--") + QLatin1String(name))
+            return true;
+    return false;
 }
 
 QString dashed(const QString &name)
@@ -299,8 +301,11 @@ Options parse(const QStringList &arguments)
             return failure(QCoreApplication::translate(
                                "cli", "неизвестный параметр %1; справка: veltarn --help")
                                .arg(dashed(parser.unknownOptionNames().constFirst())));
-        return failure(QCoreApplication::translate("cli", "после %1 нужно значение")
-                           .arg(failedOption(parser)));
+        // The toolkit fails on an option without its value only when it ends the command line.
+        if (takesValue(arguments.constLast()))
+            return failure(QCoreApplication::translate("cli", "после %1 нужно значение")
+                               .arg(arguments.constLast()));
+        return failure(parser.errorText());
     }
     return parseChecked(parser);
 }

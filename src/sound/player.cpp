@@ -19,10 +19,8 @@ constexpr int feedMilliseconds = 5;
 // How often a missing output is looked for.
 constexpr int retryMilliseconds = 1000;
 
-QString noOutput()
-{
-    return QCoreApplication::translate("sound", "Нет звукового выхода: звук включить нельзя");
-}
+const char *const noOutput =
+    QT_TRANSLATE_NOOP("sound", "Нет звукового выхода: звук включить нельзя");
 
 // On Linux the toolkit reaches the sound service over its socket and, when no service runs,
 // prints a warning for every query. A machine without the socket has no output to offer.
@@ -45,16 +43,21 @@ bool soundServiceMayRun()
 
 } // namespace
 
+QString Output::shownReason() const
+{
+    return reason ? QCoreApplication::translate("sound", reason) : QString();
+}
+
 Output findOutput()
 {
     Output out;
     if (!soundServiceMayRun()) {
-        out.reason = noOutput();
+        out.reason = noOutput;
         return out;
     }
     out.device = QMediaDevices::defaultAudioOutput();
     if (out.device.isNull()) {
-        out.reason = noOutput();
+        out.reason = noOutput;
         return out;
     }
     QAudioFormat f;
@@ -65,8 +68,7 @@ Output findOutput()
         f.setSampleRate(out.device.preferredFormat().sampleRate());
     if (!out.device.isFormatSupported(f)) {
         out.device = {};
-        out.reason =
-            QCoreApplication::translate("sound", "Звуковой выход не принимает 16-битный звук");
+        out.reason = QT_TRANSLATE_NOOP("sound", "Звуковой выход не принимает 16-битный звук");
         return out;
     }
     out.format = f;
@@ -108,24 +110,24 @@ Outputs::~Outputs() = default;
 
 void Outputs::fail()
 {
-    set({{}, {}, noOutput()});
+    set({{}, {}, noOutput});
 }
 
 void Outputs::look()
 {
     Output found = findOutput();
-    if (found.reason.isEmpty() && !available() && !opens(found))
+    if (!found.reason && !available() && !opens(found))
         found = {{},
                  {},
-                 QCoreApplication::translate("sound",
-                                             "Звуковой выход не открывается. Если звуковая служба "
-                                             "перезапускалась, перезапустите программу")};
+                 QT_TRANSLATE_NOOP("sound", "Звуковой выход не открывается. Если звуковая служба "
+                                            "перезапускалась, перезапустите программу")};
     set(found);
 }
 
 void Outputs::set(const Output &found)
 {
-    const bool same = found.device == output.device && found.reason == output.reason;
+    const bool same =
+        found.device == output.device && QByteArray(found.reason) == QByteArray(output.reason);
     output = found;
     // Asking for the list of outputs with no sound service to answer only brings warnings.
     if (available() && !devices) {

@@ -23,7 +23,11 @@ namespace sound
 struct Output {
     QAudioDevice device;
     QAudioFormat format;
-    QString reason; // empty when `device` is usable
+    // Why there is none, as a Russian source text, translated where it is shown (the language
+    // may be chosen after the output was looked for); null when `device` is usable.
+    const char *reason = nullptr;
+
+    QString shownReason() const;
 };
 // Looks for the default output once per call. Never blocks on a missing sound service.
 Output findOutput();
@@ -42,7 +46,7 @@ public:
     ~Outputs() override;
 
     const Output &current() const { return output; }
-    bool available() const { return output.reason.isEmpty(); }
+    bool available() const { return !output.reason; }
     // A player's output failed: none is known until one opens again.
     void fail();
 

@@ -120,7 +120,7 @@ void Controller::onOutputsChanged()
         return;
     const Outputs &outputs = Outputs::instance();
     button.setEnabled(outputs.available());
-    button.setToolTip(outputs.available() ? playTip() : outputs.current().reason);
+    button.setToolTip(outputs.available() ? playTip() : outputs.current().shownReason());
 }
 
 bool Controller::eventFilter(QObject *watched, QEvent *event)

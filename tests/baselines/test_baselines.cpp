@@ -25,6 +25,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFontInfo>
+#include <QScreen>
 #include <QSlider>
 
 #include <functional>
@@ -232,6 +233,8 @@ private slots:
     }
     void pictures()
     {
+        if (!inSourceLanguage())
+            QSKIP("the plots alone are held in Russian only; the windows show them translated");
         QFETCH(int, state);
         QFETCH(QSize, size);
         QFETCH(int, ratio);
@@ -274,11 +277,28 @@ private slots:
     }
 
 private:
+    static bool inSourceLanguage()
+    {
+        return veltarn::language::current() == veltarn::language::codes().constFirst();
+    }
+
+    // A translation's windows are held per screen, "en-1920x1080-window-menu.png"; the Russian
+    // ones on the 1024x768 screen alone, unprefixed.
+    static QString prefix()
+    {
+        const QSize screen = QGuiApplication::primaryScreen()->size();
+        return inSourceLanguage() ? QString()
+                                  : QStringLiteral("%1-%2x%3-")
+                                        .arg(veltarn::language::current())
+                                        .arg(screen.width())
+                                        .arg(screen.height());
+    }
+
     // Compares `actual` with the baseline named after the data row; a difference writes the
     // actual picture and one with the differing pixels in red, and names both.
     void holdToBaseline(const QImage &actual)
     {
-        const QString name = QString::fromLatin1(QTest::currentDataTag()) + ".png";
+        const QString name = prefix() + QString::fromLatin1(QTest::currentDataTag()) + ".png";
         const QImage expected =
             QImage(baselineDir + '/' + name).convertToFormat(QImage::Format_ARGB32_Premultiplied);
         if (regenerating) {

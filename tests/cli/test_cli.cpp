@@ -306,6 +306,63 @@ private slots:
         }
     }
 
+    // --language chooses the language of the help (Qt's own words included, the program named
+    // veltarn), the list, the errors and the figures; an unknown code names the known ones.
+    void languages()
+    {
+        const auto run = [](const QStringList &arguments,
+                            const QString &folder = QDir::tempPath()) {
+            const Result r = runProgram(arguments, folder);
+            return std::make_tuple(r.status, QString::fromUtf8(r.out), QString::fromUtf8(r.err));
+        };
+        for (const QStringList &arguments :
+             {QStringList{"--language", "xx"}, QStringList{"--demo", "shape", "--language=de"},
+              QStringList{"--language", "en", "--language", "xx", "--help"}}) {
+            const auto [status, out, err] = run(arguments);
+            QVERIFY2(status == 2 && out.isEmpty() && err.count('\n') == 1 &&
+                         err.startsWith("veltarn: --language ") && err.contains("ru, en"),
+                     qPrintable(arguments.join(' ') + ": " + err));
+        }
+
+        const auto [helpStatus, help, helpErr] = run({"--language", "en", "--help"});
+        QVERIFY2(helpStatus == 0 && helpErr.isEmpty(), qPrintable(helpErr));
+        QVERIFY2(help.startsWith("Usage: veltarn [options]\n") && help.contains("\nOptions:\n") &&
+                     help.contains("--language <code>") && !testsupport::hasCyrillic(help),
+                 qPrintable(help));
+        const auto [ruStatus, ruHelp, ruErr] = run({"--help"});
+        QVERIFY2(ruStatus == 0 && ruHelp.startsWith("Использование: veltarn [параметры]\n") &&
+                     ruHelp.contains("\nПараметры:\n") && ruHelp.contains("Показать эту справку."),
+                 qPrintable(ruHelp + ruErr));
+
+        const auto [listStatus, list, listErr] = run({"--language=en", "--list"});
+        QCOMPARE(list.split('\n').size(), 7);
+        QVERIFY2(listStatus == 0 && list.contains("pulse-train\tSpectrum of a pulse train\n") &&
+                     !testsupport::hasCyrillic(list),
+                 qPrintable(list + listErr));
+
+        const auto [badStatus, badOut, bad] =
+            run({"--language", "en", "--demo", "shape", "--set", "T=ten", "--export", "a.png"});
+        QVERIFY2(badStatus == 2 && bad == "veltarn: --set T=ten: a whole number is expected\n",
+                 qPrintable(bad));
+        const auto [manyStatus, manyOut, many] =
+            run({"--language", "en", "--demo", "rectangle", "--set", "harmonics=21"});
+        QVERIFY2(manyStatus == 2 && many.endsWith(": at most 20 harmonics can be summed\n"),
+                 qPrintable(many));
+
+        QTemporaryDir folder;
+        const auto [svgStatus, svgOut, svgErr] =
+            run({"--language", "en", "--demo", "modulation", "--export", "fig.svg"}, folder.path());
+        QVERIFY2(svgStatus == 0, qPrintable(svgErr));
+        QFile svg(folder.filePath("fig.svg"));
+        QVERIFY(svg.open(QIODevice::ReadOnly));
+        const QStringList texts = testsupport::svgTexts(svg.readAll());
+        for (const char *text : {"Amplitude-modulated signal", "Modulation depth ",
+                                 "Reference signal", "Spectrum", "Main menu"})
+            QVERIFY2(texts.contains(text), qPrintable(texts.join(" | ")));
+        for (const QString &text : texts)
+            QVERIFY2(!testsupport::hasCyrillic(text), qPrintable(text));
+    }
+
     // The largest picture is taken: a side of 16384 pixels, at the largest scale.
     void largestPictureAccepted()
     {
