@@ -5,8 +5,6 @@
 
 #include <QPainter>
 
-#include <limits>
-
 namespace
 {
 
@@ -21,32 +19,11 @@ std::vector<double> lineOffsets(std::size_t count, int step)
 } // namespace
 
 synthesisSpectrum::synthesisSpectrum(const synthesisModel &model, AxisRow axisRow, QWidget *parent)
-    : QWidget(parent), amplitudes(model.coefficients()),
+    : spectrumSteps(parent), amplitudes(model.coefficients()),
       frequencies(lineOffsets(amplitudes.size(), scaleX)), axisRow(axisRow)
 {
     setPalette(QPalette(QColor(255, 255, 230)));
     setAutoFillBackground(true);
-}
-
-void synthesisSpectrum::moveSpec()
-{
-    // Counts every press, also past the last line; held at the int limit rather than wrapping.
-    if (shownHarmonics < std::numeric_limits<int>::max())
-        ++shownHarmonics;
-    update();
-}
-
-void synthesisSpectrum::withdrawSpec()
-{
-    if (shownHarmonics > 0)
-        --shownHarmonics;
-    update();
-}
-
-void synthesisSpectrum::reper()
-{
-    shownHarmonics = 0;
-    update();
 }
 
 void synthesisSpectrum::paintEvent(QPaintEvent *)
@@ -93,7 +70,7 @@ void synthesisSpectrum::drawLines(QPainter &p, const draw::PixelFrame &f) const
     // drawn once in its final colours.
     for (std::size_t k = 0; k < amplitudes.size(); ++k) {
         const int x = draw::toPixel(f.originX + frequencies[k]);
-        const bool shown = k < static_cast<std::size_t>(shownHarmonics);
+        const bool shown = k < static_cast<std::size_t>(highlightedLines());
         draw::drawSpectralLine(p, x, f.originY, f.y(amplitudes[k]),
                                shown ? synthesisPens::get().shownLine : synthesisPens::get().line,
                                shown ? synthesisPens::get().shownDisc : synthesisPens::get().disc);

@@ -1,7 +1,7 @@
 #include "lecture/windowkeys.h"
 
+#include "harmonics/spectrumsteps.h"
 #include "harmonics/synthesisplot.h"
-#include "harmonics/synthesisspectrum.h"
 #include "lecture/overlays.h"
 #include "windowing/placement.h"
 
@@ -73,7 +73,7 @@ WindowKeys *WindowKeys::attach(QWidget &window)
     keys->menuButton = buttonWithText(window, QStringLiteral("Главное меню"));
     if (kind == Synthesis) {
         keys->func = func;
-        keys->spec = window.findChild<synthesisSpectrum *>(QStringLiteral("Spec"));
+        keys->spec = window.findChild<spectrumSteps *>(QStringLiteral("Spec"));
         keys->addButton = window.findChild<QAbstractButton *>(QStringLiteral("addHarmonic"));
         keys->sumButton = window.findChild<QAbstractButton *>(QStringLiteral("sum"));
         keys->reperButton = window.findChild<QAbstractButton *>(QStringLiteral("reper"));
