@@ -8,6 +8,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QKeySequence>
+#include <QLineEdit>
 #include <QSlider>
 
 #include <limits>
@@ -41,6 +43,22 @@ const KeyRow *rowFor(QKeyCombination key, Window kind)
         if ((row.windows & kind) && row.keys.contains(key))
             return &row;
     return nullptr;
+}
+
+// A line being typed in keeps the keys that write and edit it (letters, digits, arrows, Home,
+// End, Ctrl+C and the like); Esc, the function keys, the remote's page keys and the window's
+// other Ctrl keys still act.
+bool editsText(const QWidget *focus, QKeyCombination key)
+{
+    if (!qobject_cast<const QLineEdit *>(focus))
+        return false;
+    const Qt::Key k = key.key();
+    if (k == Qt::Key_Escape || k == Qt::Key_PageUp || k == Qt::Key_PageDown ||
+        (k >= Qt::Key_F1 && k <= Qt::Key_F35))
+        return false;
+    if (!(key.keyboardModifiers() & Qt::ControlModifier))
+        return true;
+    return QKeySequence(key).matches(QKeySequence::Copy) == QKeySequence::ExactMatch;
 }
 
 QAbstractButton *buttonWithText(QWidget &window, const QString &text)
@@ -152,6 +170,8 @@ bool WindowKeys::keyPressed(const QKeyEvent &event)
         return true;
     }
     const auto key = QKeyCombination(event.modifiers() & ~Qt::KeypadModifier, Qt::Key(event.key()));
+    if (editsText(target.focusWidget(), key))
+        return false;
     const KeyRow *row = rowFor(key, windowKind);
     if (!row || !row->action)
         return false;

@@ -75,10 +75,11 @@ void signalWorkshop::setSignal(const workshop::Samples &newSamples)
 void signalWorkshop::setSignal(const workshop::Samples &newSamples,
                                const workshop::Series &newSeries)
 {
-    // The curves built so far belong to the old series: the synthesis starts over first.
-    ui.reper->click();
     samples = newSamples;
     coefficients = newSeries;
+    // The curves built so far belong to the old series: the synthesis starts over before the
+    // plot takes the new one.
+    ui.reper->click();
     ui.Func->setSignal(samples, coefficients);
     ui.Spec->setSeries(coefficients);
     ui.message->clear();

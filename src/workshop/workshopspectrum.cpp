@@ -119,7 +119,7 @@ void workshopSpectrum::drawBackdrop(QPainter &p) const
         draw::drawCaption(p, lineX(k) - 6, amplitudeRow() + 28, QString::number(k));
     draw::drawCaption(p, w - 20, amplitudeRow() + 28, QStringLiteral("k"));
     for (const int sign : {1, -1})
-        draw::drawCaption(p, 14, draw::toPixel(phaseRow() - sign * phaseScale()) + 6,
+        draw::drawCaption(p, w - 30, draw::toPixel(phaseRow() - sign * phaseScale()) + 6,
                           QString::number(sign));
 }
 

@@ -1,8 +1,13 @@
 #include "testsupport.h"
 #include "workshop/periodicsignal.h"
 #include "workshop/signalsources.h"
+#include "workshop/signalworkshop.h"
 
 #include <QBuffer>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
 #include <QTemporaryDir>
 
 #include <complex>
@@ -11,6 +16,7 @@
 namespace
 {
 using namespace workshop;
+using testsupport::fuzzy;
 using Term = std::complex<double>; // A_k·e^{iφ_k}
 const double pi = std::acos(-1.0);
 
@@ -72,6 +78,16 @@ Samples changed(const Samples &a, const Samples &b)
         if (a[n] != b[n])
             indices.push_back(double(n));
     return indices;
+}
+
+// A mouse event with the left button held, as a drag sends it.
+void mouse(QWidget *w, QEvent::Type type, QPoint at)
+{
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    const Qt::MouseButtons held =
+        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent e(type, at, w->mapToGlobal(at), button, held, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &e);
 }
 
 Loaded readBytes(const QByteArray &bytes)
@@ -315,6 +331,147 @@ private slots:
         const Loaded l = readBytes(bytes);
         QVERIFY(l.samples.empty());
         QVERIFY2(l.error.contains(message), qPrintable(l.error));
+    }
+
+    // The window: each source replaces the signal and starts the synthesis over; every refused
+    // one leaves signal and synthesis as they were and says why; a formula line refused is red
+    // until a signal is accepted.
+    void windowSources()
+    {
+        signalWorkshop w;
+        w.resize(1200, 900);
+        auto *add = w.findChild<QPushButton *>("addHarmonic");
+        auto *sum = w.findChild<QPushButton *>("sum");
+        auto *func = w.findChild<workshopPlot *>("Func");
+        auto *spec = w.findChild<workshopSpectrum *>("Spec");
+        auto *formula = w.findChild<QLineEdit *>("formula");
+        const auto *counter = w.findChild<QLabel *>("label_6");
+        QCOMPARE(w.signal(), presetSamples(Preset::Sine));
+        QCOMPARE(w.findChild<QComboBox *>("preset")->count(), 8);
+        const auto twoSummed = [&] {
+            for (int i = 0; i < 2; ++i) {
+                add->click();
+                sum->click();
+            }
+            QCOMPARE(counter->text(), QString("2"));
+        };
+        twoSummed();
+        w.choosePreset(3);
+        QCOMPARE(w.signal(), presetSamples(Preset::Sawtooth));
+        QCOMPARE(w.series().amplitude, spec->shownSeries().amplitude);
+        QVERIFY(counter->text() == "0" && func->harmonicsSummed() == 0 && !add->isHidden());
+        QCOMPARE(spec->highlightedLines(), 0);
+
+        twoSummed();
+        const QColor ground = formula->palette().color(QPalette::Base);
+        for (const char *bad : {"sin(2*pi*y)", "1/t", "sin("}) {
+            formula->setText(bad);
+            QVERIFY(!w.applyFormula());
+            QCOMPARE(w.signal(), presetSamples(Preset::Sawtooth));
+            QCOMPARE(counter->text(), QString("2"));
+            QVERIFY(w.message().startsWith("F(t): "));
+            QVERIFY(formula->palette().color(QPalette::Base) != ground);
+        }
+        QTemporaryDir dir;
+        const QString badFile = dir.filePath("bad.csv");
+        QFile f(badFile);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("t,f\n0,1\n0.5,x\n");
+        f.close();
+        QVERIFY(!w.openFile(badFile));
+        QCOMPARE(w.message(), QString("bad.csv: строка 3: f «x» - не число"));
+        QVERIFY(!w.saveFile(dir.filePath("no/such/folder/s.csv")));
+        QVERIFY(!QFile::exists(dir.filePath("no/such/folder/s.csv")));
+        QCOMPARE(w.signal(), presetSamples(Preset::Sawtooth));
+        QCOMPARE(counter->text(), QString("2"));
+
+        formula->setText("cos(2*pi*t)");
+        QTest::keyClick(formula, Qt::Key_Return);
+        QVERIFY(w.message().isEmpty());
+        QCOMPARE(formula->palette().color(QPalette::Base), ground);
+        QCOMPARE(counter->text(), QString("0"));
+        QVERIFY(fuzzy(w.series().amplitude[1], 1.0, 1e-6));
+        QVERIFY(fuzzy(w.series().phase[1], 0.0, 1e-6));
+
+        w.choosePreset(7);
+        const QString saved = dir.filePath("noise.csv");
+        QVERIFY(w.saveFile(saved));
+        w.findChild<QPushButton *>("clear")->click();
+        QCOMPARE(w.signal(), Samples(sampleCount, 0.0));
+        QVERIFY(w.openFile(saved));
+        QCOMPARE(w.signal(), presetSamples(Preset::Noise));
+    }
+
+    // Pressing and dragging on the signal plot changes exactly the samples under the stroke, to
+    // the values under the mouse; dragging the top of an amplitude line changes exactly that
+    // amplitude, and the signal becomes the sum of the edited spectrum.
+    void windowMouse()
+    {
+        signalWorkshop w;
+        w.resize(1200, 900);
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        w.choosePreset(1);
+        auto *func = w.findChild<workshopPlot *>("Func");
+        const Samples before = w.signal();
+        const QPoint a = func->pixelOf(1.25, 1.5), b = func->pixelOf(1.5, -0.5);
+        mouse(func, QEvent::MouseButtonPress, a);
+        mouse(func, QEvent::MouseMove, b);
+        mouse(func, QEvent::MouseButtonRelease, b);
+        const QPointF pa = func->signalPoint(a), pb = func->signalPoint(b);
+        Samples expected = before;
+        drawStroke(expected, pa.x(), pa.y(), pa.x(), pa.y());
+        drawStroke(expected, pa.x(), pa.y(), pb.x(), pb.y());
+        QCOMPARE(w.signal(), expected);
+        const Samples touched = changed(before, w.signal());
+        QVERIFY(touched.size() > 900 && touched.size() < 1100);
+        QVERIFY(std::abs(touched.front() - 1024) < 10 && std::abs(touched.back() - 2048) < 10);
+        QVERIFY(fuzzy(w.signal()[1024], 1.5, 0.05) && fuzzy(w.signal()[2047], -0.5, 0.05));
+        QCOMPARE(w.series().amplitude, seriesOf(expected).amplitude);
+
+        auto *spec = w.findChild<workshopSpectrum *>("Spec");
+        const Series series = w.series();
+        const QPoint tip = spec->amplitudeTip(3);
+        const int target = spec->amplitudeRow() - int(spec->amplitudeScale() * 0.75);
+        mouse(spec, QEvent::MouseButtonPress, tip + QPoint(3, -4));
+        mouse(spec, QEvent::MouseMove, QPoint(tip.x(), target));
+        mouse(spec, QEvent::MouseButtonRelease, QPoint(tip.x(), target));
+        for (int k = 0; k < harmonicCount; ++k) {
+            const double a3 = (spec->amplitudeRow() - target) / spec->amplitudeScale();
+            QCOMPARE(w.series().amplitude[std::size_t(k)],
+                     k == 3 ? a3 : series.amplitude[std::size_t(k)]);
+            QCOMPARE(w.series().phase[std::size_t(k)], series.phase[std::size_t(k)]);
+        }
+        QCOMPARE(w.signal(), partialSum(w.series(), harmonicCount));
+        // A press beside every line's top takes none.
+        const Series edited = w.series();
+        mouse(spec, QEvent::MouseButtonPress, spec->amplitudeTip(5) + QPoint(0, 40));
+        mouse(spec, QEvent::MouseMove, spec->amplitudeTip(5) + QPoint(0, 80));
+        QCOMPARE(w.series().amplitude, edited.amplitude);
+        w.grab().save("/tmp/workshop.png");
+    }
+
+    // Gibbs in the window: 49 harmonics of the square read about 9 % of the jump.
+    void windowReadouts()
+    {
+        signalWorkshop w;
+        w.choosePreset(1);
+        auto *add = w.findChild<QPushButton *>("addHarmonic");
+        auto *sum = w.findChild<QPushButton *>("sum");
+        const auto *overshoot = w.findChild<QLabel *>("overshoot");
+        QCOMPARE(overshoot->text(), QString("0.0 %"));
+        QCOMPARE(w.findChild<QLabel *>("error")->text(), QString("100.0 %"));
+        w.choosePreset(2); // no jump
+        QCOMPARE(overshoot->text(), QString("—"));
+        w.choosePreset(1);
+        for (int k = 0; k < 49; ++k) {
+            add->click();
+            sum->click();
+        }
+        QVERIFY(std::abs(w.convergence().overshoot - 9.0) < 0.5);
+        QCOMPARE(overshoot->text(), QString::number(w.convergence().overshoot, 'f', 1) + " %");
+        QCOMPARE(w.findChild<QLabel *>("error")->text(),
+                 QString::number(w.convergence().error, 'f', 1) + " %");
     }
 };
 
