@@ -31,13 +31,15 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
             &MainWindow::changeSpectreDependences);
     connect(ui.startAmplitudeModSignal, &QPushButton::clicked, this,
             &MainWindow::changeAmplitudeModulatedSignal);
+    connect(ui.startWorkshop, &QPushButton::clicked, this, &MainWindow::changeWorkshop);
     connect(ui.close, &QPushButton::clicked, this, &MainWindow::close);
     connect(ui.Author, &QPushButton::clicked, this, &MainWindow::changeAuthor);
     // "Выход" is left out of the keys: no lecture ends by a stray Enter.
     lecture::WindowKeys::attachToMenu(*this,
                                       {ui.startHarmonicRectangle, ui.startPeriodicSpectres,
                                        ui.startHarmonicTriangle, ui.startSignalDependence,
-                                       ui.startHarmonicTrapeze, ui.startAmplitudeModSignal},
+                                       ui.startHarmonicTrapeze, ui.startAmplitudeModSignal,
+                                       ui.startWorkshop},
                                       {ui.Author});
 }
 
@@ -76,6 +78,11 @@ void MainWindow::changeSpectreDependences()
 void MainWindow::changeAmplitudeModulatedSignal()
 {
     openDemonstration("modulation");
+}
+
+void MainWindow::changeWorkshop()
+{
+    openDemonstration("workshop");
 }
 
 void MainWindow::changeAuthor()

@@ -20,6 +20,7 @@ public slots:
     void changeWindowHarmonicTrapeze();
     void changeSpectreDependences();
     void changeAmplitudeModulatedSignal();
+    void changeWorkshop();
     void changeAuthor();
     // Ends the process with status 0 at once, whatever other windows are open. It hides
     // QWidget::close() on purpose: the "Выход" button never merely closes the menu.

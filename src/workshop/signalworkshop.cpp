@@ -122,6 +122,12 @@ bool signalWorkshop::applyFormula()
     return true;
 }
 
+bool signalWorkshop::setFormula(const QString &text)
+{
+    ui.formula->setText(text);
+    return applyFormula();
+}
+
 bool signalWorkshop::openFile(const QString &path)
 {
     const workshop::Loaded read = workshop::readCsv(path);

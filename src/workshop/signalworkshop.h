@@ -27,6 +27,8 @@ public slots:
     void choosePreset(int index);
     // The formula line's text; false (the line red, the message set) when it is refused.
     bool applyFormula();
+    // Writes `text` into the formula line and applies it.
+    bool setFormula(const QString &text);
     // A CSV table, or false with the message set.
     bool openFile(const QString &path);
     // The signal as a CSV table, written all-or-nothing; false with the message set.
