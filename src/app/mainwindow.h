@@ -26,8 +26,14 @@ public slots:
     // QWidget::close() on purpose: the "Выход" button never merely closes the menu.
     void close();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void openDemonstration(const char *id);
 
     Ui::MainWindow ui;
+    // "Свой сигнал": beside "Автор" in the band's free space, outside the layout, so that no
+    // other widget of the menu moves for it.
+    QPushButton *startWorkshop;
 };

@@ -19,7 +19,7 @@ constexpr double settledDistance = 5e-5;
 // About one frame of the display.
 constexpr int frameInterval = 16;
 // Two steps per harmonic, and room for the extra presses a keyboard can give covered buttons.
-constexpr std::size_t historyDepth = 64;
+constexpr int historyRoom = 24;
 
 // The spacing Δ of the samples.
 double sampleStep(double omega)
@@ -174,7 +174,7 @@ void synthesisPlot::remember(Step step)
     // A step taken while the sum still glides back lands that glide first, so the snapshot
     // holds the picture the lecturer went back to.
     landRetreat();
-    if (history.size() == historyDepth)
+    if (history.size() == std::size_t(2 * signal->harmonicCount + historyRoom))
         history.erase(history.begin());
     history.push_back({step, currentHarmonic, currentWeights, shownSum, shownWeights, targetSum,
                        targetWeights, harmonicNumber, merging});

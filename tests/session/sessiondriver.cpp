@@ -152,7 +152,8 @@ QString session::randomStep(MainWindow &menu, const Pick &pick, QWidget *&touche
                 touched = w;
             }
     } else if (windows.isEmpty() || pick(40) == 0) {
-        const char *button = testsupport::menuWindows[pick(7)][0];
+        const char *button =
+            testsupport::menuWindows[pick(int(std::size(testsupport::menuWindows)))][0];
         touched = testsupport::openFromMenu(menu, button);
         done = QStringLiteral("open %1").arg(QLatin1String(button));
     } else {
