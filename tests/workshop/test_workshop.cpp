@@ -1,3 +1,6 @@
+#include "sound/soundcontroller.h"
+#include "sound/tonegenerator.h"
+#include "soundprobes.h"
 #include "testsupport.h"
 #include "workshop/periodicsignal.h"
 #include "workshop/signalsources.h"
@@ -449,6 +452,35 @@ private slots:
         mouse(spec, QEvent::MouseMove, spec->amplitudeTip(5) + QPoint(0, 80));
         QCOMPARE(w.series().amplitude, edited.amplitude);
         w.grab().save("/tmp/workshop.png");
+    }
+
+    // The sound is the partial sum: its lines at k · 220 Hz have the plotted amplitudes (to 1 % of
+    // the largest), whatever their phases; nothing else sounds.
+    void soundIsThePartialSum()
+    {
+        signalWorkshop w;
+        w.choosePreset(4); // half-wave: lines at phases -π/2 and π, and zeros
+        for (int k = 0; k < 9; ++k) {
+            w.findChild<QPushButton *>("addHarmonic")->click();
+            w.findChild<QPushButton *>("sum")->click();
+        }
+        const sound::Spectrum s = sound::controllerOf(&w)->spectrum();
+        QCOMPARE(s.fundamental, 220.0);
+        sound::ToneGenerator generator(soundprobes::rate);
+        generator.setSpectrum(s);
+        std::vector<float> samples(std::size_t(2 * soundprobes::rate));
+        generator.render(samples.data(), int(samples.size()));
+        const std::vector<float> steady(samples.begin() + soundprobes::rate, samples.end());
+        std::vector<double> heard;
+        for (int k = 1; k < 12; ++k)
+            heard.push_back(std::abs(soundprobes::toneAt(steady, 220.0 * k, soundprobes::rate)));
+        const double scale = heard[0] / w.series().amplitude[1];
+        for (int k = 1; k < 12; ++k) {
+            const double plotted = k < 9 ? w.series().amplitude[std::size_t(k)] : 0.0;
+            QVERIFY2(std::abs(heard[std::size_t(k - 1)] / scale - plotted) <
+                         0.01 * w.series().amplitude[1],
+                     qPrintable(QString::number(k)));
+        }
     }
 
     // Gibbs in the window: 49 harmonics of the square read about 9 % of the jump.
