@@ -5,6 +5,8 @@ set -euo pipefail
 
 packages=(build-essential cmake qt6-base-dev qt6-svg-dev qt6-qpa-plugins qt6-multimedia-dev libgl-dev
           libbenchmark-dev fonts-ipafont-mincho fonts-liberation fonts-dejavu-core
+          # the workshop's transform and formula parser
+          pkg-config libkissfft-dev libmuparser-dev
           # the sound-output test's own sound server and recorder
           pulseaudio pulseaudio-utils
           # what the check of the installed tree and of the Debian package runs
