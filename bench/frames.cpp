@@ -4,6 +4,8 @@
 //
 //   slider   one step of every slider of a parameter window, and back
 //   merge    one frame of the glide in a synthesis window, every harmonic summed
+//   stroke   one piece of a stroke drawn on the workshop's signal plot: the samples under it,
+//            the series by FFT, the readouts' partial sum and the plots repainted
 //   expose   every widget of a window repainted, the main menu included, and a bare window
 //            of nothing but its ground
 
@@ -12,10 +14,12 @@
 #include "resources/resources.h"
 #include "windowing/placement.h"
 #include "windows.h"
+#include "workshop/workshopplot.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QSlider>
@@ -170,6 +174,27 @@ void measureMerge(QWidget *window, const char *name)
         });
 }
 
+void measureStroke(QWidget *window, const char *name)
+{
+    auto *plot = window->findChild<workshopPlot *>();
+    if (!plot)
+        return;
+    const auto send = [plot](QEvent::Type type, QPoint at) {
+        QMouseEvent e(type, at, plot->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+        QApplication::sendEvent(plot, &e);
+    };
+    // A zigzag across a period, each piece a few pixels on and the height turned over.
+    const QPoint start = plot->pixelOf(0.1, 0.0);
+    send(QEvent::MouseButtonPress, start);
+    int n = 0;
+    measure(name, "stroke", [&] {
+        ++n;
+        send(QEvent::MouseMove, start + QPoint(5 * (n % 80), n % 2 ? -40 : 40));
+    });
+    send(QEvent::MouseButtonRelease, start);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -217,6 +242,7 @@ int main(int argc, char *argv[])
                                 QByteArray::number(window->height());
         measureSliders(window, name.constData());
         measureMerge(window, name.constData());
+        measureStroke(window, name.constData());
         measureExpose(window, name.constData());
         window->close();
         settle(100);

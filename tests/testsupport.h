@@ -72,7 +72,7 @@ inline bool fuzzy(double a, double b, double tolerance = 1e-6)
     return std::abs(a - b) <= tolerance;
 }
 
-// The main menu's buttons in reading order (keys 1 to 6, then "Автор"), with the window each opens.
+// The main menu's buttons in reading order (keys 1 to 7, then "Автор"), with the window each opens.
 inline constexpr const char *menuWindows[][2] = {
     {"startHarmonicRectangle", "harmonic"},
     {"startPeriodicSpectres", "periodicSignalDependences"},
@@ -80,6 +80,7 @@ inline constexpr const char *menuWindows[][2] = {
     {"startSignalDependence", "signalDependence"},
     {"startHarmonicTrapeze", "harmonicTrapeze"},
     {"startAmplitudeModSignal", "amplitudeModulatedSignal"},
+    {"startWorkshop", "signalWorkshop"},
     {"Author", "author"}};
 
 // Clicks a main-menu button and returns the window it opened. The offscreen platform warns each
@@ -90,7 +91,7 @@ inline QWidget *openFromMenu(QWidget &menu, const char *button)
     const QWidgetList before = QApplication::topLevelWidgets();
     menu.findChild<QPushButton *>(QLatin1String(button))->click();
     for (QWidget *w : QApplication::topLevelWidgets())
-        if (!before.contains(w)) {
+        if (!before.contains(w) && w->isVisible()) { // not a combo box's hidden list
             w->setMinimumSize(w->minimumSize());
             return w;
         }

@@ -11,6 +11,7 @@ floors=(
     "resources windowing language"
     "draw sound"
     "harmonics pulsetrain shape modulation"
+    "workshop"
     "catalog"
     "figures"
     "lecture"

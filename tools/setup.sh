@@ -7,6 +7,8 @@ packages=(build-essential cmake qt6-base-dev qt6-svg-dev qt6-qpa-plugins qt6-mul
           # lupdate and lrelease, CMake's LinguistTools, and Qt's own texts translated
           qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
           libbenchmark-dev fonts-ipafont-mincho fonts-liberation fonts-dejavu-core
+          # the workshop's transform and formula parser
+          pkg-config libkissfft-dev libmuparser-dev
           # the sound-output test's own sound server and recorder
           pulseaudio pulseaudio-utils
           # what the check of the installed tree and of the Debian package runs

@@ -69,6 +69,10 @@ signal from its harmonics</translation>
         <source>2012 г.</source>
         <translation>2012</translation>
     </message>
+    <message>
+        <source>Свой сигнал</source>
+        <translation>Your signal</translation>
+    </message>
 </context>
 <context>
     <name>amplitudeModulatedSignal</name>
@@ -216,6 +220,14 @@ VELLORAN</translation>
         <source>у демонстрации %1 нет параметра %2 (есть: %3)</source>
         <translation>demonstration %1 has no parameter %2 (it has: %3)</translation>
     </message>
+    <message>
+        <source>%1=%2: нет такого сигнала (есть: %3)</source>
+        <translation>%1=%2: no such signal (there are: %3)</translation>
+    </message>
+    <message>
+        <source>Ряд Фурье произвольного сигнала</source>
+        <translation>Fourier series of any periodic signal</translation>
+    </message>
 </context>
 <context>
     <name>cli</name>
@@ -242,10 +254,6 @@ VELLORAN</translation>
     <message>
         <source>Сразу открыть демонстрацию поверх главного меню (идентификаторы: veltarn --list).</source>
         <translation>Open a demonstration at once, over the main menu (ids: veltarn --list).</translation>
-    </message>
-    <message>
-        <source>Начальные значения демонстрации в единицах её показаний, через запятую: harmonics (rectangle, triangle, trapezoid); T, tau (pulse-train); T, tau1, tau2 (shape); m, omega, Omega (modulation).</source>
-        <translation>Starting values of the demonstration in the units of its readouts, separated by commas: harmonics (rectangle, triangle, trapezoid); T, tau (pulse-train); T, tau1, tau2 (shape); m, omega, Omega (modulation).</translation>
     </message>
     <message>
         <source>Показывать окна обычными окнами, а не во весь экран.</source>
@@ -352,6 +360,26 @@ VELLORAN</translation>
 </source>
         <translation>veltarn: no display to show the windows on: set DISPLAY or WAYLAND_DISPLAY (or QT_QPA_PLATFORM=offscreen to work without a screen)
 </translation>
+    </message>
+    <message>
+        <source>Начальные значения демонстрации в единицах её показаний, через запятую: harmonics (rectangle, triangle, trapezoid); T, tau (pulse-train); T, tau1, tau2 (shape); m, omega, Omega (modulation); preset, harmonics (workshop).</source>
+        <translation>The starting values of the demonstration in the units its readouts show, separated by commas: harmonics (rectangle, triangle, trapezoid); T, tau (pulse-train); T, tau1, tau2 (shape); m, omega, Omega (modulation); preset, harmonics (workshop).</translation>
+    </message>
+    <message>
+        <source>С --demo workshop: сигнал по формуле F(t) на периоде, t от 0 до 1, например sin(2*pi*t).</source>
+        <translation>With --demo workshop: the signal as a formula F(t) over one period, t from 0 to 1, e.g. sin(2*pi*t).</translation>
+    </message>
+    <message>
+        <source>С --demo workshop: сигнал из таблицы CSV (заголовок t,f; один период).</source>
+        <translation>With --demo workshop: the signal from a CSV table (header t,f; one period).</translation>
+    </message>
+    <message>
+        <source>%1 задаёт сигнал демонстрации workshop, нужен --demo workshop</source>
+        <translation>%1 sets the signal of the workshop demonstration; --demo workshop is needed</translation>
+    </message>
+    <message>
+        <source>сигнал задаётся одним из --formula, --signal и preset=</source>
+        <translation>the signal is set by only one of --formula, --signal and preset=</translation>
     </message>
 </context>
 <context>
@@ -749,6 +777,77 @@ Gibbs oscillations</translation>
     </message>
 </context>
 <context>
+    <name>signalWorkshop</name>
+    <message>
+        <source>Ряд Фурье произвольного сигнала</source>
+        <translation>Fourier series of any periodic signal</translation>
+    </message>
+    <message>
+        <source>Сигнал:</source>
+        <translation>Signal:</translation>
+    </message>
+    <message>
+        <source>Очистить</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Открыть…</source>
+        <translation>Open…</translation>
+    </message>
+    <message>
+        <source>Сохранить…</source>
+        <translation>Save…</translation>
+    </message>
+    <message>
+        <source>Просуммировать</source>
+        <translation>Add to sum</translation>
+    </message>
+    <message>
+        <source>Добавить гармонику</source>
+        <translation>Add a harmonic</translation>
+    </message>
+    <message>
+        <source>Репер</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Выброс:</source>
+        <translation>Gibbs:</translation>
+    </message>
+    <message>
+        <source>Ошибка:</source>
+        <translation>Error:</translation>
+    </message>
+    <message>
+        <source>Сумма N = </source>
+        <translation>Sum N = </translation>
+    </message>
+    <message>
+        <source>Звук</source>
+        <translation>Sound</translation>
+    </message>
+    <message>
+        <source>Главное меню</source>
+        <translation>Main menu</translation>
+    </message>
+    <message>
+        <source>%1: не удаётся записать файл (%2)</source>
+        <translation>%1: the file cannot be written (%2)</translation>
+    </message>
+    <message>
+        <source>Открыть сигнал</source>
+        <translation>Open a signal</translation>
+    </message>
+    <message>
+        <source>Таблицы CSV (*.csv)</source>
+        <translation>CSV tables (*.csv)</translation>
+    </message>
+    <message>
+        <source>Сохранить сигнал</source>
+        <translation>Save the signal</translation>
+    </message>
+</context>
+<context>
     <name>sound</name>
     <message>
         <source>Нет звукового выхода: звук включить нельзя</source>
@@ -857,6 +956,128 @@ Gibbs oscillations</translation>
     <message>
         <source>Вельтарн</source>
         <translation>Veltarn</translation>
+    </message>
+</context>
+<context>
+    <name>workshop</name>
+    <message>
+        <source>Синусоида</source>
+        <translation>Sine</translation>
+    </message>
+    <message>
+        <source>Прямоугольный</source>
+        <translation>Square</translation>
+    </message>
+    <message>
+        <source>Треугольный</source>
+        <translation>Triangle</translation>
+    </message>
+    <message>
+        <source>Пилообразный</source>
+        <translation>Sawtooth</translation>
+    </message>
+    <message>
+        <source>Однополупериодный выпрямленный синус</source>
+        <translation>Half-wave rectified sine</translation>
+    </message>
+    <message>
+        <source>Двухполупериодный выпрямленный синус</source>
+        <translation>Full-wave rectified sine</translation>
+    </message>
+    <message>
+        <source>Импульсы</source>
+        <translation>Pulses</translation>
+    </message>
+    <message>
+        <source>Шум</source>
+        <translation>Noise</translation>
+    </message>
+    <message>
+        <source>F(t): неизвестное имя «%1» в позиции %2</source>
+        <translation>F(t): unknown name “%1” at position %2</translation>
+    </message>
+    <message>
+        <source>F(t): формула обрывается в позиции %1</source>
+        <translation>F(t): the formula ends too early at position %1</translation>
+    </message>
+    <message>
+        <source>F(t): не хватает закрывающей скобки (позиция %1)</source>
+        <translation>F(t): a closing bracket is missing (position %1)</translation>
+    </message>
+    <message>
+        <source>F(t): у функции «%1» в позиции %2 не то число аргументов</source>
+        <translation>F(t): the function “%1” at position %2 has the wrong number of arguments</translation>
+    </message>
+    <message>
+        <source>F(t): ошибка в записи формулы в позиции %1</source>
+        <translation>F(t): syntax error at position %1</translation>
+    </message>
+    <message>
+        <source>F(t): ошибка в записи формулы: «%1» в позиции %2</source>
+        <translation>F(t): syntax error: “%1” at position %2</translation>
+    </message>
+    <message>
+        <source>F(t): формула пуста</source>
+        <translation>F(t): the formula is empty</translation>
+    </message>
+    <message>
+        <source>F(t): значение не определено при t = %1</source>
+        <translation>F(t): the value is not defined at t = %1</translation>
+    </message>
+    <message>
+        <source>файл больше 10 МБ</source>
+        <translation>the file is larger than 10 MB</translation>
+    </message>
+    <message>
+        <source>файл не в кодировке UTF-8</source>
+        <translation>the file is not UTF-8</translation>
+    </message>
+    <message>
+        <source>строка 1: ожидается заголовок t,f</source>
+        <translation>line 1: the header t,f is expected</translation>
+    </message>
+    <message>
+        <source>строка %1: </source>
+        <translation>line %1: </translation>
+    </message>
+    <message>
+        <source>ожидается два числа через запятую, t и f</source>
+        <translation>two numbers separated by a comma are expected, t and f</translation>
+    </message>
+    <message>
+        <source>t «%1» - не число</source>
+        <translation>t “%1” is not a number</translation>
+    </message>
+    <message>
+        <source>f «%1» - не число</source>
+        <translation>f “%1” is not a number</translation>
+    </message>
+    <message>
+        <source>t = %1 вне периода от 0 до 1</source>
+        <translation>t = %1 is outside the period from 0 to 1</translation>
+    </message>
+    <message>
+        <source>t = %1 не больше предыдущего</source>
+        <translation>t = %1 is not greater than the one before</translation>
+    </message>
+    <message>
+        <source>строка %1: нужно не меньше двух строк с числами</source>
+        <translation>line %1: at least two rows of numbers are needed</translation>
+    </message>
+    <message>
+        <source>%1: не удаётся открыть файл</source>
+        <translation>%1: the file cannot be opened</translation>
+    </message>
+</context>
+<context>
+    <name>workshopSpectrum</name>
+    <message>
+        <source>Амплитуды гармоник</source>
+        <translation>Harmonic amplitudes</translation>
+    </message>
+    <message>
+        <source>Фазы гармоник</source>
+        <translation>Harmonic phases</translation>
     </message>
 </context>
 </TS>

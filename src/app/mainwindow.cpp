@@ -16,6 +16,11 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
     veltarn::addTitleFontSubstitute();
     veltarn::SharedPaletteStyle::install();
     ui.setupUi(this);
+    startWorkshop = new QPushButton(tr("Свой сигнал"), ui.centralWidget);
+    startWorkshop->setObjectName(QStringLiteral("startWorkshop"));
+    startWorkshop->setFont(ui.Author->font());
+    startWorkshop->setCursor(ui.Author->cursor());
+    ui.Author->installEventFilter(this);
     setPalette(QPalette(QColor(200, 200, 255)));
     setAutoFillBackground(true);
 
@@ -31,13 +36,15 @@ MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
             &MainWindow::changeSpectreDependences);
     connect(ui.startAmplitudeModSignal, &QPushButton::clicked, this,
             &MainWindow::changeAmplitudeModulatedSignal);
+    connect(startWorkshop, &QPushButton::clicked, this, &MainWindow::changeWorkshop);
     connect(ui.close, &QPushButton::clicked, this, &MainWindow::close);
     connect(ui.Author, &QPushButton::clicked, this, &MainWindow::changeAuthor);
     // "Выход" is left out of the keys: no lecture ends by a stray Enter.
     lecture::WindowKeys::attachToMenu(*this,
                                       {ui.startHarmonicRectangle, ui.startPeriodicSpectres,
                                        ui.startHarmonicTriangle, ui.startSignalDependence,
-                                       ui.startHarmonicTrapeze, ui.startAmplitudeModSignal},
+                                       ui.startHarmonicTrapeze, ui.startAmplitudeModSignal,
+                                       startWorkshop},
                                       {ui.Author});
 }
 
@@ -76,6 +83,23 @@ void MainWindow::changeSpectreDependences()
 void MainWindow::changeAmplitudeModulatedSignal()
 {
     openDemonstration("modulation");
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // The same size as "Автор", the layout's spacing to its right.
+    if (watched == ui.Author &&
+        (event->type() == QEvent::Move || event->type() == QEvent::Resize)) {
+        const QRect author = ui.Author->geometry();
+        startWorkshop->setGeometry(
+            author.translated(author.width() + ui.horizontalLayout->spacing(), 0));
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::changeWorkshop()
+{
+    openDemonstration("workshop");
 }
 
 void MainWindow::changeAuthor()

@@ -9,8 +9,10 @@
 #include "pulsetrain/pulsetrainsignal.h"
 #include "shape/dependencesignal.h"
 #include "shape/signaldependence.h"
+#include "workshop/signalworkshop.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QRegularExpression>
@@ -55,6 +57,27 @@ bool topUnderBase(const QWidget &w, int steps)
 {
     return shape::acceptsTau2(steps, sliderValue(w, "tau1Slider"));
 }
+
+// The workshop's ready-made signals, by their ids.
+const Choice presets{
+    [](const Setting &s) {
+        if (workshop::findPreset(s.value))
+            return QString();
+        QStringList ids;
+        for (const workshop::PresetName &p : workshop::presetNames())
+            ids << QLatin1String(p.id);
+        return QCoreApplication::translate("catalog", "%1=%2: нет такого сигнала (есть: %3)")
+            .arg(s.name, s.value, ids.join(QStringLiteral(", ")));
+    },
+    [](QWidget &window, const QString &name) {
+        const auto &names = workshop::presetNames();
+        const auto index = workshop::findPreset(name) - names.data();
+        static_cast<signalWorkshop &>(window).choosePreset(int(index));
+    },
+    [](const QWidget &window) -> QString {
+        const auto *box = window.findChild<const QComboBox *>(QStringLiteral("preset"));
+        return QLatin1String(workshop::presetNames().at(std::size_t(box->currentIndex())).id);
+    }};
 
 QString inUnits(int steps, const Parameter &p)
 {
@@ -178,6 +201,8 @@ const Parameter *Demonstration::parameter(const QString &name) const
 
 QString checkValue(const Parameter &p, const Setting &s)
 {
+    if (p.choice)
+        return p.choice->check(s);
     int steps = 0;
     return toSteps(s, p, &steps);
 }
@@ -220,6 +245,11 @@ const std::vector<Demonstration> &demonstrations()
          {{"m", "MSlider", 100, 2},
           {"omega", "omegaMSlider", 100, 2},
           {"Omega", "omegaNSlider", 100, 2}}},
+        {"workshop",
+         QT_TRANSLATE_NOOP("catalog", "Ряд Фурье произвольного сигнала"),
+         &signalWorkshop::staticMetaObject,
+         &newWindow<signalWorkshop>,
+         {{"preset", nullptr, 1, 0, nullptr, &presets}, harmonics}},
     };
     return table;
 }
@@ -248,9 +278,15 @@ QString apply(QWidget &window, const Demonstration &d, const std::vector<Setting
             return QCoreApplication::translate("catalog",
                                                "у демонстрации %1 нет параметра %2 (есть: %3)")
                 .arg(QLatin1String(d.id), s.name, d.parameterNames().join(QStringLiteral(", ")));
-        if (QString error = p->slider ? applySlider(window, d, *p, s) : applyHarmonics(window, s);
-            !error.isEmpty())
+        if (p->choice) {
+            if (QString error = p->choice->check(s); !error.isEmpty())
+                return error;
+            p->choice->choose(window, s.value);
+        } else if (QString error =
+                       p->slider ? applySlider(window, d, *p, s) : applyHarmonics(window, s);
+                   !error.isEmpty()) {
             return error;
+        }
     }
     return {};
 }
@@ -272,6 +308,10 @@ QString describeState(const QWidget &window, const Demonstration &d)
 {
     QStringList parts;
     for (const Parameter &p : d.parameters) {
+        if (p.choice) {
+            parts << QLatin1String(p.name) + QLatin1Char('=') + p.choice->current(window);
+            continue;
+        }
         int value = 0;
         if (p.slider) {
             if (const auto *slider = window.findChild<const QSlider *>(QLatin1String(p.slider)))

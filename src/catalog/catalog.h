@@ -20,17 +20,28 @@ struct Setting {
     QString value;
 };
 
+// A parameter that names one of a list (the workshop's ready-made signals) instead of a number:
+// whether a name is one of them (an empty string, or one line in Russian), choosing it on the
+// window as its own control does, and the name the window shows.
+struct Choice {
+    QString (*check)(const Setting &s);
+    void (*choose)(QWidget &window, const QString &name);
+    QString (*current)(const QWidget &window);
+};
+
 // A parameter of a demonstration. Slider parameters name the slider that holds them and how
 // many slider steps make one unit of the readout; the harmonic count is reached through the
 // "Добавить гармонику" and "Просуммировать" buttons instead.
 struct Parameter {
     const char *name;
-    const char *slider; // null for the harmonic count
+    const char *slider; // null for the harmonic count and a choice
     int stepsPerUnit;   // slider steps per readout unit
     int decimals;       // digits after the point the readout shows
     // Whether the window keeps `steps` on the slider with its other sliders where they stand
     // (the rules coupling its parameters); null where it keeps every value of the slider's range.
     bool (*accepts)(const QWidget &window, int steps) = nullptr;
+    // The choice a parameter without a slider names, null for the harmonic count.
+    const Choice *choice = nullptr;
 };
 
 struct Demonstration {

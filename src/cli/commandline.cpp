@@ -3,6 +3,8 @@
 #include "language/language.h"
 #include "lecture/windowkeys.h"
 #include "windowing/placement.h"
+#include "workshop/signalsources.h"
+#include "workshop/signalworkshop.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -10,6 +12,7 @@
 #include <QRegularExpression>
 #include <QScreen>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -25,8 +28,9 @@ constexpr int largestSide = 16384;
 constexpr double largestScale = 8.0;
 constexpr double longestSound = 600.0;
 
-const char *const valueOptions[] = {"language", "demo", "set",   "screen",
-                                    "export",   "size", "scale", "seconds"};
+const char *const valueOptions[] = {"language", "demo",   "set",  "formula", "signal",
+                                    "screen",   "export", "size", "scale",   "seconds"};
+const char *const workshopId = "workshop";
 
 void describe(QCommandLineParser &parser)
 {
@@ -52,8 +56,17 @@ void describe(QCommandLineParser &parser)
          QCoreApplication::translate(
              "cli", "Начальные значения демонстрации в единицах её показаний, через запятую: "
                     "harmonics (rectangle, triangle, trapezoid); T, tau (pulse-train); T, tau1, "
-                    "tau2 (shape); m, omega, Omega (modulation)."),
+                    "tau2 (shape); m, omega, Omega (modulation); preset, harmonics (workshop)."),
          QStringLiteral("name=value,...")},
+        {QStringLiteral("formula"),
+         QCoreApplication::translate(
+             "cli", "С --demo workshop: сигнал по формуле F(t) на периоде, t от 0 до 1, "
+                    "например sin(2*pi*t)."),
+         QStringLiteral("expr")},
+        {QStringLiteral("signal"),
+         QCoreApplication::translate(
+             "cli", "С --demo workshop: сигнал из таблицы CSV (заголовок t,f; один период)."),
+         QStringLiteral("file.csv")},
         {QStringLiteral("windowed"),
          QCoreApplication::translate("cli",
                                      "Показывать окна обычными окнами, а не во весь экран.")},
@@ -141,6 +154,36 @@ QString parseSettings(const QStringList &values, const catalog::Demonstration &d
     return {};
 }
 
+// --formula and --signal, each with --demo workshop and neither with the other nor a preset.
+QString parseSignal(const QCommandLineParser &parser, Options *o)
+{
+    const bool formula = parser.isSet(QStringLiteral("formula"));
+    const bool file = parser.isSet(QStringLiteral("signal"));
+    if (!formula && !file)
+        return {};
+    const QString option = formula ? QStringLiteral("--formula") : QStringLiteral("--signal");
+    if (!o->demo || o->demo->id != QLatin1String(workshopId))
+        return QCoreApplication::translate(
+                   "cli", "%1 задаёт сигнал демонстрации workshop, нужен --demo workshop")
+            .arg(option);
+    const bool preset = std::any_of(o->settings.begin(), o->settings.end(), [](const auto &s) {
+        return s.name == QLatin1String("preset");
+    });
+    if ((formula && file) || preset)
+        return QCoreApplication::translate(
+            "cli", "сигнал задаётся одним из --formula, --signal и preset=");
+    if (formula) {
+        o->formula = parser.value(QStringLiteral("formula"));
+        if (QString error = workshop::parseFormula(o->formula).error; !error.isEmpty())
+            return QStringLiteral("--formula ") + error;
+    } else {
+        o->signalFile = parser.value(QStringLiteral("signal"));
+        if (QString error = workshop::readCsv(o->signalFile).error; !error.isEmpty())
+            return QStringLiteral("--signal %1: %2").arg(o->signalFile, error);
+    }
+    return {};
+}
+
 // Whether `argument` names an option that takes a value.
 bool takesValue(const QString &argument)
 {
@@ -185,6 +228,8 @@ Options parseChecked(const QCommandLineParser &parser)
             !error.isEmpty())
             return failure(error);
     }
+    if (QString error = parseSignal(parser, &o); !error.isEmpty())
+        return failure(error);
     o.windowed = parser.isSet(QStringLiteral("windowed"));
     if (parser.isSet(QStringLiteral("screen"))) {
         const QString text = parser.value(QStringLiteral("screen"));
@@ -262,13 +307,26 @@ void print(FILE *stream, const QString &text)
     std::fflush(stream);
 }
 
+// Brings a new window of the demonstration to the starting state: the workshop's signal first,
+// then the settings in their order.
+QString start(QWidget &window, const Options &options)
+{
+    if (auto *workshop = qobject_cast<signalWorkshop *>(&window)) {
+        if (!options.formula.isEmpty() && !workshop->setFormula(options.formula))
+            return QStringLiteral("--formula ") + workshop->message();
+        if (!options.signalFile.isEmpty() && !workshop->openFile(options.signalFile))
+            return QStringLiteral("--signal ") + workshop->message();
+    }
+    return catalog::apply(window, *options.demo, options.settings);
+}
+
 // Values the window refuses are found on a window nobody sees, before anything is shown.
 QString checkStart(const Options &options)
 {
     if (!options.demo)
         return {};
     const std::unique_ptr<QWidget> trial = options.demo->make();
-    return catalog::apply(*trial, *options.demo, options.settings);
+    return start(*trial, options);
 }
 
 } // namespace
@@ -351,7 +409,7 @@ bool needsNoScreen(int argc, char *argv[])
 QString exportFiles(const Options &options)
 {
     const std::unique_ptr<QWidget> window = options.demo->make();
-    if (QString error = catalog::apply(*window, *options.demo, options.settings); !error.isEmpty())
+    if (QString error = start(*window, options); !error.isEmpty())
         return error;
     return figures::exportFiles(*window, options.exports, options.exportOptions);
 }
@@ -371,8 +429,7 @@ QString show(const Options &options, QWidget &menu)
                            options.windowed);
     veltarn::showFullScreen(menu);
     if (options.demo) // the starting values were accepted by a trial window
-        catalog::apply(lecture::openWindow(options.demo->make(), menu), *options.demo,
-                       options.settings);
+        start(lecture::openWindow(options.demo->make(), menu), options);
     return {};
 }
 

@@ -22,6 +22,9 @@ struct Options {
     QString error; // one line in the chosen language, when action is Error
     const catalog::Demonstration *demo = nullptr;
     std::vector<catalog::Setting> settings;
+    // The workshop's signal from a formula or a CSV table, taken before the settings.
+    QString formula;
+    QString signalFile;
     bool windowed = false;
     int screen = -1; // -1: wherever the system puts the windows
     QStringList exports;

@@ -83,8 +83,11 @@ void drawSpectralLine(QPainter &p, int x, int axisRow, int tipRow, const QPen &l
     p.drawPoint(x, tipRow);
 }
 
-void drawMirroredCurve(QPainter &p, const PixelFrame &f, const std::vector<double> &times,
-                       const std::vector<double> &samples)
+namespace
+{
+
+void drawSegments(QPainter &p, const PixelFrame &f, const std::vector<double> &times,
+                  const std::vector<double> &samples, bool mirrored)
 {
     // One call for the whole curve; each segment is still stroked and blended on its own, in
     // the order of separate calls, so overlapping segments darken exactly as before.
@@ -95,9 +98,24 @@ void drawMirroredCurve(QPainter &p, const PixelFrame &f, const std::vector<doubl
         const int y1 = f.y(samples[i]);
         const int y0 = f.y(samples[i - 1]);
         segments.emplace_back(f.x(times[i]), y1, f.x(times[i - 1]), y0);
-        segments.emplace_back(f.mirrorX(times[i]), y1, f.mirrorX(times[i - 1]), y0);
+        if (mirrored)
+            segments.emplace_back(f.mirrorX(times[i]), y1, f.mirrorX(times[i - 1]), y0);
     }
     p.drawLines(segments.data(), int(segments.size()));
+}
+
+} // namespace
+
+void drawCurve(QPainter &p, const PixelFrame &f, const std::vector<double> &times,
+               const std::vector<double> &samples)
+{
+    drawSegments(p, f, times, samples, false);
+}
+
+void drawMirroredCurve(QPainter &p, const PixelFrame &f, const std::vector<double> &times,
+                       const std::vector<double> &samples)
+{
+    drawSegments(p, f, times, samples, true);
 }
 
 } // namespace draw

@@ -59,6 +59,11 @@ QString spectrumAxisCaption();
 void drawSpectralLine(QPainter &p, int x, int axisRow, int tipRow, const QPen &linePen,
                       const QPen &discPen);
 
+// A sampled function drawn as separate segments (not a polyline); times[i] is the time of
+// samples[i]. Nothing is drawn for fewer than two samples.
+void drawCurve(QPainter &p, const PixelFrame &f, const std::vector<double> &times,
+               const std::vector<double> &samples);
+
 // A sampled even function drawn as separate segments (not a polyline) for t ≥ 0 and mirrored to
 // t ≤ 0; times[i] is the time of samples[i]. Nothing is drawn for fewer than two samples.
 void drawMirroredCurve(QPainter &p, const PixelFrame &f, const std::vector<double> &times,

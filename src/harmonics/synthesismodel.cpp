@@ -2,8 +2,9 @@
 
 #include <cmath>
 
-synthesisModel::synthesisModel(double amplitude, double period, double gain)
-    : amplitude(amplitude), period(period), omega(synthesis::twoPi / period), gain(gain)
+synthesisModel::synthesisModel(double amplitude, double period, double gain, int harmonicCount)
+    : amplitude(amplitude), period(period), harmonicCount(harmonicCount),
+      omega(synthesis::twoPi / period), gain(gain)
 {
 }
 

@@ -35,12 +35,12 @@ public:
 
     const double amplitude;
     const double period;
-    const int harmonicCount = 20;
+    const int harmonicCount;
     const double omega;
     const double gain;
 
 protected:
-    synthesisModel(double amplitude, double period, double gain);
+    synthesisModel(double amplitude, double period, double gain, int harmonicCount = 20);
 
     // Fills the table; the concrete model calls it once its own parameters are set.
     void tabulate();

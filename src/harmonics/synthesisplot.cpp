@@ -18,6 +18,8 @@ constexpr int mergePasses = 10;
 constexpr double settledDistance = 5e-5;
 // About one frame of the display.
 constexpr int frameInterval = 16;
+// Two steps per harmonic, and room for the extra presses a keyboard can give covered buttons.
+constexpr int historyRoom = 24;
 
 // The spacing Δ of the samples.
 double sampleStep(double omega)
@@ -26,10 +28,10 @@ double sampleStep(double omega)
 }
 
 // Enough samples for the last one to lie a few pixels beyond the plot's edges on both sides of
-// the vertical axis at column width/2 (the right edge is never further from it than the left).
-std::size_t sampleCountFor(int width, double step, int scaleX)
+// the vertical axis, `span` pixels being the farther edge's distance from it.
+std::size_t sampleCountFor(int span, double step, int scaleX)
 {
-    const double reach = width / 2 + 4;
+    const double reach = span + 4;
     const double needed = std::ceil(reach / (scaleX * step)) + 1;
     if (!(needed > synthesisPlot::minimumSampleCount)) // NaN for a zero step
         return synthesisPlot::minimumSampleCount;
@@ -73,7 +75,9 @@ void synthesisPlot::fitSamplesToWidth()
 {
     const double step = sampleStep(signal->omega);
     const std::size_t had = sampleTimes.size();
-    const std::size_t wanted = sampleCountFor(width(), step, scaleX);
+    const draw::PixelFrame f = frame();
+    const std::size_t wanted =
+        sampleCountFor(std::max(f.originX, f.extentX - f.originX), step, scaleX);
     if (wanted == had)
         return;
     sampleTimes.resize(wanted);
@@ -173,7 +177,7 @@ void synthesisPlot::remember(Step step)
     // A step taken while the sum still glides back lands that glide first, so the snapshot
     // holds the picture the lecturer went back to.
     landRetreat();
-    if (history.size() == historyDepth)
+    if (history.size() == std::size_t(2 * signal->harmonicCount + historyRoom))
         history.erase(history.begin());
     history.push_back({step, currentHarmonic, currentWeights, shownSum, shownWeights, targetSum,
                        targetWeights, harmonicNumber, merging});
@@ -395,6 +399,12 @@ void synthesisPlot::drawCurve(QPainter &p, const draw::PixelFrame &f,
         return;
     p.setPen(pen);
     draw::drawMirroredCurve(p, f, sampleTimes, *samples);
+}
+
+void synthesisPlot::redrawIdealSignal()
+{
+    background.invalidate();
+    update();
 }
 
 void synthesisPlot::drawIdealSignal(QPainter &p, const draw::PixelFrame &f) const

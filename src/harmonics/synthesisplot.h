@@ -33,10 +33,6 @@ public:
         bool repaintOnSum;      // getSum() takes the glide's first frame at once, not a frame later
     };
 
-    // The steps stepBack() can take back at the most: two per harmonic, and room for the extra
-    // presses a keyboard can give covered buttons.
-    static constexpr std::size_t historyDepth = 64;
-
     int harmonicsSummed() const { return harmonicNumber; }
     bool isMerging() const { return merging; }
     // True while the glide still moves and frames are being requested.
@@ -61,8 +57,9 @@ public:
     // The number of harmonics in the red sum as it stands still: while a glide runs, the sum it
     // started from; a glide that cannot run (the plot is hidden) counts as done.
     int settledHarmonics() const { return merging && isVisible() ? settledCount : harmonicNumber; }
-    // Amplitude of the cosine term k of the series the curves are drawn from.
-    double termAmplitude(int k) const { return term(0.0, k); }
+    // Amplitude of the cosine term k of the series the curves are drawn from: by default its
+    // value at t = 0, the terms being cosines without a phase.
+    virtual double termAmplitude(int k) const { return term(0.0, k); }
 
 signals:
     void sumOfHarmonicChanged(int newValue);
@@ -105,11 +102,15 @@ protected:
     static constexpr int scaleX = 50; // pixels per time unit, one grid column
     static constexpr int scaleY = 20; // pixels per value unit, one grid row
 
-    // The steps of a picture, open to a subclass that paints the same state another way.
-    draw::PixelFrame frame() const;
+    // The steps of a picture, open to a subclass that paints the same state another way. The
+    // frame's origin is the vertical axis; the curves' samples reach past the farther edge.
+    virtual draw::PixelFrame frame() const;
     void drawBackground(QPainter &p, const draw::PixelFrame &f) const;
-    void drawCurve(QPainter &p, const draw::PixelFrame &f, const std::vector<double> *samples,
-                   const QPen &pen) const;
+    // By default mirrored about the vertical axis, the series being even.
+    virtual void drawCurve(QPainter &p, const draw::PixelFrame &f,
+                           const std::vector<double> *samples, const QPen &pen) const;
+    // For a subclass whose ideal signal changed: it is drawn anew with the next picture.
+    void redrawIdealSignal();
 
     std::optional<std::vector<double>> currentHarmonic;
     std::vector<double> shownSum;

@@ -2,11 +2,8 @@
 
 #include "draw/plotpainting.h"
 #include "harmonics/synthesispens.h"
-#include "harmonics/synthesisplot.h"
 
 #include <QPainter>
-
-#include <limits>
 
 namespace
 {
@@ -22,44 +19,11 @@ std::vector<double> lineOffsets(std::size_t count, int step)
 } // namespace
 
 synthesisSpectrum::synthesisSpectrum(const synthesisModel &model, AxisRow axisRow, QWidget *parent)
-    : QWidget(parent), amplitudes(model.coefficients()),
+    : spectrumSteps(parent), amplitudes(model.coefficients()),
       frequencies(lineOffsets(amplitudes.size(), scaleX)), axisRow(axisRow)
 {
     setPalette(QPalette(QColor(255, 255, 230)));
     setAutoFillBackground(true);
-}
-
-void synthesisSpectrum::moveSpec()
-{
-    // Counts every press, also past the last line; held at the int limit rather than wrapping.
-    if (shownHarmonics < std::numeric_limits<int>::max())
-        ++shownHarmonics;
-    update();
-}
-
-void synthesisSpectrum::withdrawSpec()
-{
-    if (shownHarmonics > 0)
-        --shownHarmonics;
-    update();
-}
-
-void synthesisSpectrum::reper()
-{
-    if (beforeReper.size() == synthesisPlot::historyDepth)
-        beforeReper.erase(beforeReper.begin());
-    beforeReper.push_back(shownHarmonics);
-    shownHarmonics = 0;
-    update();
-}
-
-void synthesisSpectrum::withdrawReper()
-{
-    if (beforeReper.empty())
-        return;
-    shownHarmonics = beforeReper.back();
-    beforeReper.pop_back();
-    update();
 }
 
 void synthesisSpectrum::paintEvent(QPaintEvent *)
@@ -106,7 +70,7 @@ void synthesisSpectrum::drawLines(QPainter &p, const draw::PixelFrame &f) const
     // drawn once in its final colours.
     for (std::size_t k = 0; k < amplitudes.size(); ++k) {
         const int x = draw::toPixel(f.originX + frequencies[k]);
-        const bool shown = k < static_cast<std::size_t>(shownHarmonics);
+        const bool shown = k < static_cast<std::size_t>(highlightedLines());
         draw::drawSpectralLine(p, x, f.originY, f.y(amplitudes[k]),
                                shown ? synthesisPens::get().shownLine : synthesisPens::get().line,
                                shown ? synthesisPens::get().shownDisc : synthesisPens::get().disc);

@@ -2,9 +2,8 @@
 
 #include "draw/cachedlayer.h"
 #include "draw/pixelframe.h"
+#include "harmonics/spectrumsteps.h"
 #include "harmonics/synthesismodel.h"
-
-#include <QWidget>
 
 #include <vector>
 
@@ -13,7 +12,7 @@ class QPainter;
 // The line spectrum under a synthesis demonstration: one signed line per harmonic, and the
 // lines of the harmonics added so far highlighted in magenta with a red disc. The concrete
 // plot supplies the heights (its model's scaled coefficients) and the row of its axis.
-class synthesisSpectrum : public QWidget
+class synthesisSpectrum : public spectrumSteps
 {
     Q_OBJECT
 
@@ -21,16 +20,6 @@ public:
     // Row of the frequency axis: 50 pixels below the middle with the harmonic numbers 80 pixels
     // under it, or four fifths of the height down with the numbers 40 pixels under it.
     enum class AxisRow { BelowMiddle, FourFifths };
-
-    int highlightedLines() const { return shownHarmonics; }
-
-public slots:
-    void moveSpec();
-    // Takes back one moveSpec(): the last highlighted line turns black again.
-    void withdrawSpec();
-    void reper();
-    // Takes back the last reper(): the lines highlighted before it light up again.
-    void withdrawReper();
 
 protected:
     // The line heights are the model's scaled coefficients.
@@ -50,9 +39,6 @@ private:
     const std::vector<double> amplitudes;
     const std::vector<double> frequencies;
     const AxisRow axisRow;
-    int shownHarmonics = 0;
-    // The highlighted lines before each "Репер", the latest last.
-    std::vector<int> beforeReper;
     // Grid, axes and captions: only the highlighting of the lines changes.
     draw::CachedLayer backdrop{*this};
 };

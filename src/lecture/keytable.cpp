@@ -83,7 +83,7 @@ std::vector<KeyRow> buildTable()
          QT_TRANSLATE_NOOP("lecture", "выбрать другой движок или кнопку"),
          Parameters,
          {}},
-        {{Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5, Qt::Key_6},
+        {{Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5, Qt::Key_6, Qt::Key_7},
          QT_TRANSLATE_NOOP("lecture", "открыть демонстрацию с этим номером"),
          Menu,
          [](W &w, Qt::Key key) { w.openDemonstration(key - Qt::Key_1); }},

@@ -1,14 +1,16 @@
 #include "lecture/windowkeys.h"
 
 #include "catalog/catalog.h"
+#include "harmonics/spectrumsteps.h"
 #include "harmonics/synthesisplot.h"
-#include "harmonics/synthesisspectrum.h"
 #include "lecture/overlays.h"
 #include "windowing/placement.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QKeySequence>
+#include <QLineEdit>
 #include <QSlider>
 
 #include <algorithm>
@@ -80,6 +82,22 @@ template <class T> T *stepRound(const QList<T *> &list, T *current, int step)
     return list[at < 0 ? (step > 0 ? 0 : n - 1) : ((at + step) % n + n) % n];
 }
 
+// A line being typed in keeps the keys that write and edit it (letters, digits, arrows, Home,
+// End, Ctrl+C and the like); Esc, the function keys, the remote's page keys and the window's
+// other Ctrl keys still act.
+bool editsText(const QWidget *focus, QKeyCombination key)
+{
+    if (!qobject_cast<const QLineEdit *>(focus))
+        return false;
+    const Qt::Key k = key.key();
+    if (k == Qt::Key_Escape || k == Qt::Key_PageUp || k == Qt::Key_PageDown ||
+        (k >= Qt::Key_F1 && k <= Qt::Key_F35))
+        return false;
+    if (!(key.keyboardModifiers() & Qt::ControlModifier))
+        return true;
+    return QKeySequence(key).matches(QKeySequence::Copy) == QKeySequence::ExactMatch;
+}
+
 QAbstractButton *buttonWithText(QWidget &window, const QString &text)
 {
     for (QAbstractButton *b : window.findChildren<QAbstractButton *>())
@@ -111,7 +129,7 @@ WindowKeys *WindowKeys::attach(QWidget &window)
         buttonWithText(window, QCoreApplication::translate("lecture", "Главное меню"));
     if (kind == Synthesis) {
         keys->func = func;
-        keys->spec = window.findChild<synthesisSpectrum *>(QStringLiteral("Spec"));
+        keys->spec = window.findChild<spectrumSteps *>(QStringLiteral("Spec"));
         keys->addButton = window.findChild<QAbstractButton *>(QStringLiteral("addHarmonic"));
         keys->sumButton = window.findChild<QAbstractButton *>(QStringLiteral("sum"));
         keys->reperButton = window.findChild<QAbstractButton *>(QStringLiteral("reper"));
@@ -186,6 +204,8 @@ bool WindowKeys::keyPressed(const QKeyEvent &event)
         return true;
     }
     const auto key = QKeyCombination(event.modifiers() & ~Qt::KeypadModifier, Qt::Key(event.key()));
+    if (editsText(target.focusWidget(), key))
+        return false;
     const KeyRow *row = rowFor(key, windowKind);
     if (!row || !row->action)
         return false;

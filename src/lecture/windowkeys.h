@@ -14,7 +14,7 @@
 class QAbstractButton;
 class QKeyEvent;
 class synthesisPlot;
-class synthesisSpectrum;
+class spectrumSteps;
 
 namespace lecture
 {
@@ -91,7 +91,7 @@ private:
     QAbstractButton *sumButton = nullptr;
     QAbstractButton *reperButton = nullptr;
     synthesisPlot *func = nullptr;
-    synthesisSpectrum *spec = nullptr;
+    spectrumSteps *spec = nullptr;
     // Demonstration windows.
     QAbstractButton *menuButton = nullptr;
     // Parameter windows.

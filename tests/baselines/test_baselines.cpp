@@ -149,6 +149,8 @@ const struct WindowState {
     {"modulation", "startAmplitudeModSignal", ""},
     {"modulation-25-150-500", "startAmplitudeModSignal",
      "MSlider=25 omegaMSlider=150 omegaNSlider=500"},
+    {"workshop", "startWorkshop", ""},
+    {"workshop-2-summed-3rd-alone", "startWorkshop", "addHarmonic sum addHarmonic sum addHarmonic"},
 };
 
 // Where the plots' font comes from on a Debian system, to name what to install.

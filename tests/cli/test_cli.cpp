@@ -10,6 +10,7 @@
 #include "shape/signaldependence.h"
 #include "testsupport.h"
 #include "windowing/placement.h"
+#include "workshop/signalworkshop.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -20,6 +21,7 @@
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
 
 namespace
@@ -145,8 +147,9 @@ private slots:
     {
         const std::pair<const char *, QStringList> rows[] = {
             {"--help",
-             {"--list", "--demo <id>", "--set <name=value,...>", "--windowed", "--screen <N>",
-              "--export <file>", "--size <WxH>", "--scale <F>", "--seconds <S>"}},
+             {"--list", "--demo <id>", "--set <name=value,...>", "--formula <expr>",
+              "--signal <file.csv>", "--windowed", "--screen <N>", "--export <file>",
+              "--size <WxH>", "--scale <F>", "--seconds <S>"}},
             {"--version", {"veltarn " VELTARN_VERSION}},
             {"--list",
              {"rectangle\tФормирование прямоугольного сигнала. Осцилляции Гиббса",
@@ -154,7 +157,8 @@ private slots:
               "trapezoid\tФормирование трапециевидного сигнала из гармоник спектра",
               "pulse-train\tСпектр периодического сигнала",
               "shape\tВлияние формы периодического сигнала на его спектр",
-              "modulation\tАмплитудно-модулированный сигнал"}}};
+              "modulation\tАмплитудно-модулированный сигнал",
+              "workshop\tРяд Фурье произвольного сигнала"}}};
         for (const auto &[option, lines] : rows) {
             const Result r = runProgram({option});
             QVERIFY2(r.status == 0 && r.err.isEmpty(), r.err.constData());
@@ -255,6 +259,7 @@ private slots:
     void badInput()
     {
         const QStringList shape{"--demo", "shape", "--export", "a.png"};
+        const QStringList workshop{"--demo", "workshop", "--export", "a.png"};
         const struct {
             QStringList arguments;
             const char *names;
@@ -287,7 +292,16 @@ private slots:
                     {shape + QStringList{"--export", "shelf.png"}, "shelf.png"},
                     {shape + QStringList{"--size", "100x100"}, "100x100"},
                     {{"--screen", "1"}, "--screen 1", true}, // one screen: numbered 0
-                    {{"--demo", "pulse-train", "--set", "tau=20"}, "tau=20", true}};
+                    {{"--demo", "pulse-train", "--set", "tau=20"}, "tau=20", true},
+                    {workshop + QStringList{"--set", "preset=saw"}, "preset=saw"},
+                    {workshop + QStringList{"--set", "harmonics=51"}, "harmonics=51"},
+                    {workshop + QStringList{"--formula", "sin(2*pi*x)"}, "«x»"},
+                    {workshop + QStringList{"--formula", "1/t"}, "t = 0"},
+                    {workshop + QStringList{"--signal", "blocker"}, "строка 1"},
+                    {workshop + QStringList{"--signal", "missing.csv"}, "missing.csv"},
+                    {workshop + QStringList{"--formula", "t", "--set", "preset=sine"}, "preset="},
+                    {shape + QStringList{"--formula", "t"}, "--demo workshop"},
+                    {{"--demo", "workshop", "--formula", "t/0"}, "--formula", true}};
         for (const auto &row : rows) {
             QTemporaryDir folder;
             QVERIFY(QFile(folder.filePath(QStringLiteral("blocker"))).open(QIODevice::WriteOnly) &&
@@ -335,7 +349,7 @@ private slots:
                  qPrintable(ruHelp + ruErr));
 
         const auto [listStatus, list, listErr] = run({"--language=en", "--list"});
-        QCOMPARE(list.split('\n').size(), 7);
+        QCOMPARE(list.split('\n').size(), int(veltarn::catalog::demonstrations().size()) + 1);
         QVERIFY2(listStatus == 0 && list.contains("pulse-train\tSpectrum of a pulse train\n") &&
                      !testsupport::hasCyrillic(list),
                  qPrintable(list + listErr));
@@ -361,6 +375,46 @@ private slots:
             QVERIFY2(texts.contains(text), qPrintable(texts.join(" | ")));
         for (const QString &text : texts)
             QVERIFY2(!testsupport::hasCyrillic(text), qPrintable(text));
+    }
+
+    // The workshop's signal from the command line is the window's from its own controls: a
+    // preset with harmonics summed, a formula, a CSV table.
+    void workshopSignal()
+    {
+        QTemporaryDir folder;
+        QFile table(folder.filePath("signal.csv"));
+        QVERIFY(table.open(QIODevice::WriteOnly));
+        table.write("t,f\n0,0\n0.25,1\n0.5,0\n");
+        table.close();
+        const struct {
+            QStringList arguments;
+            std::function<void(signalWorkshop &)> drive;
+        } rows[] = {
+            {{"--set", "preset=square,harmonics=5"},
+             [](signalWorkshop &w) {
+                 w.choosePreset(1);
+                 drive(w, {{"harmonics", 5}}, {1024, 768});
+             }},
+            {{"--formula", "abs(sin(2*pi*t))", "--set", "harmonics=3"},
+             [](signalWorkshop &w) {
+                 w.setFormula("abs(sin(2*pi*t))");
+                 drive(w, {{"harmonics", 3}}, {1024, 768});
+             }},
+            {{"--signal", table.fileName()},
+             [&](signalWorkshop &w) { w.openFile(table.fileName()); }},
+        };
+        for (const auto &row : rows) {
+            const Result r = runProgram(
+                QStringList{"--demo", "workshop", "--export", "w.png", "--size", "1024x768"} +
+                    row.arguments,
+                folder.path());
+            QVERIFY2(r.status == 0 && r.err.isEmpty(), r.err.constData());
+            signalWorkshop window;
+            row.drive(window);
+            window.resize(1024, 768);
+            const QImage shown = grab(window, 1);
+            QCOMPARE(QImage(folder.filePath("w.png")).convertToFormat(shown.format()), shown);
+        }
     }
 
     // The largest picture is taken: a side of 16384 pixels, at the largest scale.

@@ -1,0 +1,129 @@
+#include "workshop/workshopplot.h"
+
+#include "draw/plotpainting.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPolygon>
+
+#include <cmath>
+#include <utility>
+
+namespace
+{
+
+// The vertical axis' column, as in the spectra.
+constexpr int axisColumn = 10;
+
+// The constants of the workshop's synthesis and its series as it stands.
+class Model : public synthesisModel
+{
+public:
+    explicit Model(std::shared_ptr<const workshop::Series> series)
+        : synthesisModel(2.0 * workshopPlot::halfRange, workshopPlot::periodUnits, 1.0,
+                         workshop::harmonicCount),
+          series(std::move(series))
+    {
+    }
+    double coefficient(int k) const override { return series->term(0.0, k); }
+
+private:
+    const std::shared_ptr<const workshop::Series> series;
+};
+
+workshop::Series silence()
+{
+    return {std::vector<double>(workshop::harmonicCount, 0.0),
+            std::vector<double>(workshop::harmonicCount, 0.0)};
+}
+
+} // namespace
+
+workshopPlot::workshopPlot(QWidget *parent)
+    : workshopPlot(std::make_shared<workshop::Series>(silence()), parent)
+{
+}
+
+workshopPlot::workshopPlot(const std::shared_ptr<workshop::Series> &series, QWidget *parent)
+    : synthesisPlot(std::make_unique<Model>(series), {AxisRow::Middle, false, false}, parent),
+      series(series), samples(workshop::sampleCount, 0.0)
+{
+    setCursor(Qt::CrossCursor);
+}
+
+void workshopPlot::setSignal(const workshop::Samples &newSamples, const workshop::Series &newSeries)
+{
+    samples = newSamples;
+    *series = newSeries;
+    redrawIdealSignal();
+}
+
+double workshopPlot::termAmplitude(int k) const
+{
+    return series->amplitude.at(std::size_t(k));
+}
+
+double workshopPlot::term(double t, int k) const
+{
+    return series->term(t / periodUnits, k);
+}
+
+draw::PixelFrame workshopPlot::frame() const
+{
+    const int row = height() / 2;
+    return draw::PixelFrame::spectrum(size(), axisColumn, row, scaleX, row / halfRange);
+}
+
+QPointF workshopPlot::signalPoint(QPoint pixel) const
+{
+    const draw::PixelFrame f = frame();
+    return {(pixel.x() - f.originX) / (f.scaleX * periodUnits), (f.originY - pixel.y()) / f.scaleY};
+}
+
+QPoint workshopPlot::pixelOf(double periods, double value) const
+{
+    const draw::PixelFrame f = frame();
+    return {f.x(periods * periodUnits), f.y(value)};
+}
+
+void workshopPlot::drawCurve(QPainter &p, const draw::PixelFrame &f,
+                             const std::vector<double> *curve, const QPen &pen) const
+{
+    if (!curve)
+        return;
+    p.setPen(pen);
+    std::vector<double> times(curve->size());
+    for (std::size_t i = 0; i < times.size(); ++i)
+        times[i] = sampleTime(int(i));
+    draw::drawCurve(p, f, times, *curve);
+}
+
+void workshopPlot::drawIdealSignal(QPainter &p, const draw::PixelFrame &f) const
+{
+    // One vertex a column, at the sample under its left edge: a jump is a steep segment one
+    // column wide, whatever the number of samples under a column.
+    QPolygon outline;
+    for (int x = f.originX; x <= width(); ++x) {
+        const double periods = (x - f.originX) / (f.scaleX * periodUnits);
+        const double phase = periods - std::floor(periods);
+        const int n = std::min(workshop::sampleCount - 1, int(phase * workshop::sampleCount));
+        outline << QPoint(x, f.y(samples[std::size_t(n)]));
+    }
+    p.drawPolyline(outline);
+}
+
+void workshopPlot::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return synthesisPlot::mousePressEvent(event);
+    strokeEnd = signalPoint(event->position().toPoint());
+    emit stroked(strokeEnd.x(), strokeEnd.y(), strokeEnd.x(), strokeEnd.y());
+}
+
+void workshopPlot::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!(event->buttons() & Qt::LeftButton))
+        return synthesisPlot::mouseMoveEvent(event);
+    const QPointF from = std::exchange(strokeEnd, signalPoint(event->position().toPoint()));
+    emit stroked(from.x(), from.y(), strokeEnd.x(), strokeEnd.y());
+}
