@@ -58,25 +58,29 @@ bool topUnderBase(const QWidget &w, int steps)
 }
 
 // The workshop's ready-made signals, by their ids.
-const Choice presets{
-    [](const Setting &s) {
-        if (workshop::findPreset(s.value))
-            return QString();
-        QStringList ids;
-        for (const workshop::PresetName &p : workshop::presetNames())
-            ids << QLatin1String(p.id);
-        return QStringLiteral("%1=%2: нет такого сигнала (есть: %3)")
-            .arg(s.name, s.value, ids.join(QStringLiteral(", ")));
-    },
-    [](QWidget &window, const QString &name) {
-        const auto &names = workshop::presetNames();
-        const auto index = workshop::findPreset(name) - names.data();
-        static_cast<signalWorkshop &>(window).choosePreset(int(index));
-    },
-    [](const QWidget &window) -> QString {
-        const auto *box = window.findChild<const QComboBox *>(QStringLiteral("preset"));
-        return QLatin1String(workshop::presetNames().at(std::size_t(box->currentIndex())).id);
-    }};
+const Choice presets{[](const Setting &s) {
+                         if (workshop::findPreset(s.value))
+                             return QString();
+                         QStringList ids;
+                         for (const workshop::PresetName &p : workshop::presetNames())
+                             ids << QLatin1String(p.id);
+                         return QStringLiteral("%1=%2: нет такого сигнала (есть: %3)")
+                             .arg(s.name, s.value, ids.join(QStringLiteral(", ")));
+                     },
+                     [](QWidget &window, const QString &name) {
+                         const auto &names = workshop::presetNames();
+                         const auto index = workshop::findPreset(name) - names.data();
+                         static_cast<signalWorkshop &>(window).choosePreset(int(index));
+                     },
+                     [](const QWidget &window) -> QString {
+                         // The microphone and sound files, after the presets, have no value of
+                         // their own.
+                         const auto *box =
+                             window.findChild<const QComboBox *>(QStringLiteral("preset"));
+                         const auto &names = workshop::presetNames();
+                         const auto index = std::size_t(box->currentIndex());
+                         return index < names.size() ? QLatin1String(names[index].id) : QString();
+                     }};
 
 QString inUnits(int steps, const Parameter &p)
 {

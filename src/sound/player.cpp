@@ -21,8 +21,8 @@ constexpr int retryMilliseconds = 1000;
 
 const QString noOutput = QStringLiteral("Нет звукового выхода: звук включить нельзя");
 
-// On Linux the toolkit reaches the sound service over its socket and, when no service runs,
-// prints a warning for every query. A machine without the socket has no output to offer.
+} // namespace
+
 bool soundServiceMayRun()
 {
 #if defined(Q_OS_LINUX)
@@ -39,8 +39,6 @@ bool soundServiceMayRun()
     return true;
 #endif
 }
-
-} // namespace
 
 Output findOutput()
 {
