@@ -5,8 +5,6 @@
 #include <QAudioSource>
 #include <QMediaDevices>
 
-#include <algorithm>
-
 namespace workshop
 {
 
@@ -48,7 +46,8 @@ void Microphone::lookForService()
     }
     serviceRetry.stop();
     devices = std::make_unique<QMediaDevices>();
-    connect(devices.get(), &QMediaDevices::audioInputsChanged, this, &Microphone::inputsChanged);
+    connect(devices.get(), &QMediaDevices::audioInputsChanged, this,
+            &Microphone::availabilityChanged);
     emit availabilityChanged();
 }
 
@@ -121,6 +120,13 @@ void Microphone::takeSamples()
 
 void Microphone::analyse()
 {
+    // The server may move the stream of an input that went away to another source without a
+    // word, and the toolkit does not always announce the change of its list: it is looked at on
+    // every analysis.
+    if (!QMediaDevices::audioInputs().contains(device)) {
+        loseInput(tr("Микрофон отключён; сигнал прежний"));
+        return;
+    }
     const int rate = source->format().sampleRate();
     const std::size_t length = analysisLength(rate);
     if (recent.size() < length)
@@ -132,16 +138,6 @@ void Microphone::loseInput(const QString &reason)
 {
     close();
     emit lost(reason);
-}
-
-void Microphone::inputsChanged()
-{
-    if (isOpen()) {
-        const QList<QAudioDevice> inputs = QMediaDevices::audioInputs();
-        if (std::find(inputs.begin(), inputs.end(), device) == inputs.end())
-            loseInput(tr("Микрофон отключён; сигнал прежний"));
-    }
-    emit availabilityChanged();
 }
 
 } // namespace workshop

@@ -54,7 +54,6 @@ private:
     void takeSamples();
     void analyse();
     void loseInput(const QString &reason);
-    void inputsChanged();
     void lookForService();
 
     // Only once a sound service may answer; until then looked for every second.
