@@ -3,6 +3,7 @@
 // server and its client programs it skips.
 
 #include "realsound.h"
+#include "soundserver.h"
 #include "windowing/notice.h"
 #include "workshop/signalworkshop.h"
 #include "workshop/soundsourcepanel.h"
@@ -25,8 +26,6 @@ class TestMicrophone : public QObject
     QTemporaryDir dir;
     QProcess server;
     QProcess player;
-
-    QString socket() const { return dir.filePath(QStringLiteral("run/native")); }
 
     // The lines `pactl` prints for `what`, or none when it fails.
     QStringList pactl(const QStringList &what)
@@ -53,25 +52,13 @@ private slots:
         for (const char *program : {"pulseaudio", "pacat", "pactl"})
             if (QStandardPaths::findExecutable(QLatin1String(program)).isEmpty())
                 QSKIP("no sound server programs (pulseaudio, pacat, pactl) to test with");
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("run")));
-        QFile::setPermissions(dir.filePath(QStringLiteral("run")), QFileDevice::ReadOwner |
-                                                                       QFileDevice::WriteOwner |
-                                                                       QFileDevice::ExeOwner);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("HOME"), dir.path());
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir.filePath(QStringLiteral("run")));
-        server.setProcessEnvironment(env);
-        server.setProcessChannelMode(QProcess::MergedChannels);
-        server.start(QStringLiteral("pulseaudio"),
-                     {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
-                      "--disable-shm=yes", "--log-target=stderr",
-                      "--load=module-null-sink sink_name=hall rate=48000",
-                      "--load=module-remap-source source_name=voice master=hall.monitor",
-                      "--load=module-native-protocol-unix auth-anonymous=1 socket=" + socket()});
-        QVERIFY(server.waitForStarted(5000));
-        QVERIFY2(QTest::qWaitFor([&] { return QFileInfo::exists(socket()); }, 10000),
+        QVERIFY(soundserver::prepare(server, dir));
+        QVERIFY2(soundserver::start(server, dir,
+                                    {"module-null-sink sink_name=hall rate=48000",
+                                     "module-remap-source source_name=voice master=hall.monitor"}),
                  server.readAll().constData());
-        qputenv("PULSE_SERVER", QFile::encodeName(QStringLiteral("unix:") + socket()));
+        qputenv("PULSE_SERVER",
+                QFile::encodeName(QStringLiteral("unix:") + soundserver::socket(dir)));
         QVERIFY(pactl({"set-default-source", "voice"}) != QStringList{"pactl failed"});
 
         // A minute of 196 Hz with harmonics 1, 0.5, 0.25 played into the sink.
