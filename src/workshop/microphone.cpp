@@ -84,7 +84,6 @@ bool Microphone::open()
             loseInput(tr("Микрофон перестал отвечать; сигнал прежний"));
     });
     recent.clear();
-    received = 0;
     ticks.start();
     emit openChanged(true);
     return true;
@@ -111,7 +110,6 @@ void Microphone::takeSamples()
     const int step = format.bytesPerFrame();
     for (qsizetype at = 0; at + step <= bytes.size(); at += step)
         recent.push_back(format.normalizedSampleValue(bytes.constData() + at));
-    received += bytes.size() / step;
     // Twice what one analysis reads is kept, and nothing more.
     const std::size_t keep = 2 * analysisLength(format.sampleRate());
     if (recent.size() > keep)

@@ -31,8 +31,6 @@ public:
     // Why no input can be opened now, or empty when one can.
     QString unavailableReason() const;
     bool isOpen() const { return source != nullptr; }
-    // The samples received since opening.
-    qint64 samplesReceived() const { return received; }
 
     static constexpr int updatesPerSecond = 25;
 
@@ -63,7 +61,6 @@ private:
     QIODevice *stream = nullptr; // the source's
     QAudioDevice device;
     std::vector<float> recent;
-    qint64 received = 0;
     QTimer ticks;
 };
 
