@@ -9,6 +9,9 @@ packages=(build-essential cmake qt6-base-dev qt6-svg-dev qt6-qpa-plugins qt6-mul
           libbenchmark-dev fonts-ipafont-mincho fonts-liberation fonts-dejavu-core
           # the workshop's transform and formula parser
           pkg-config libkissfft-dev libmuparser-dev
+          # the decoders behind the workshop's sound files (WAV, FLAC, OGG, MP3), and the FLAC
+          # encoder its tests make files with
+          gstreamer1.0-plugins-base gstreamer1.0-plugins-good flac
           # the sound-output test's own sound server and recorder
           pulseaudio pulseaudio-utils
           # what the check of the installed tree and of the Debian package runs

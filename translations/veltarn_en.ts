@@ -370,16 +370,16 @@ VELLORAN</translation>
         <translation>With --demo workshop: the signal as a formula F(t) over one period, t from 0 to 1, e.g. sin(2*pi*t).</translation>
     </message>
     <message>
-        <source>С --demo workshop: сигнал из таблицы CSV (заголовок t,f; один период).</source>
-        <translation>With --demo workshop: the signal from a CSV table (header t,f; one period).</translation>
-    </message>
-    <message>
         <source>%1 задаёт сигнал демонстрации workshop, нужен --demo workshop</source>
         <translation>%1 sets the signal of the workshop demonstration; --demo workshop is needed</translation>
     </message>
     <message>
         <source>сигнал задаётся одним из --formula, --signal и preset=</source>
         <translation>the signal is set by only one of --formula, --signal and preset=</translation>
+    </message>
+    <message>
+        <source>С --demo workshop: сигнал из таблицы CSV (заголовок t,f; один период) или период звукового файла (WAV, FLAC, OGG, MP3) в самую ровную его секунду.</source>
+        <translation>With --demo workshop: the signal from a CSV table (header t,f; one period) or one period of a sound file (WAV, FLAC, OGG, MP3) at its steadiest second.</translation>
     </message>
 </context>
 <context>
@@ -846,6 +846,38 @@ Gibbs oscillations</translation>
         <source>Сохранить сигнал</source>
         <translation>Save the signal</translation>
     </message>
+    <message>
+        <source>Микрофон</source>
+        <translation>Microphone</translation>
+    </message>
+    <message>
+        <source>Звуковой файл…</source>
+        <translation>Sound file…</translation>
+    </message>
+    <message>
+        <source>Таблицы CSV и звуковые файлы (*.csv %1);;Таблицы CSV (*.csv);;Звуковые файлы (%1)</source>
+        <translation>CSV tables and sound files (*.csv %1);;CSV tables (*.csv);;Sound files (%1)</translation>
+    </message>
+    <message>
+        <source>Микрофон не открывается; сигнал прежний</source>
+        <translation>The microphone does not open; the signal stays as it was</translation>
+    </message>
+    <message>
+        <source>%1: нет периодичности</source>
+        <translation>%1: no periodicity</translation>
+    </message>
+    <message>
+        <source>Открыть звуковой файл</source>
+        <translation>Open a sound file</translation>
+    </message>
+    <message>
+        <source>Звуковые файлы (%1);;Все файлы (*)</source>
+        <translation>Sound files (%1);;All files (*)</translation>
+    </message>
+    <message>
+        <source>нет периодичности</source>
+        <translation>no periodicity</translation>
+    </message>
 </context>
 <context>
     <name>sound</name>
@@ -908,6 +940,29 @@ Gibbs oscillations</translation>
     <message>
         <source>Не удалось записать звук в «%1»: %2</source>
         <translation>Could not write the sound to &quot;%1&quot;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>soundSourcePanel</name>
+    <message>
+        <source>● запись</source>
+        <translation>● recording</translation>
+    </message>
+    <message>
+        <source>Заморозить</source>
+        <translation>Freeze</translation>
+    </message>
+    <message>
+        <source>нет периодичности</source>
+        <translation>no periodicity</translation>
+    </message>
+    <message>
+        <source>%1 с</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>f₀ = %1 Гц</source>
+        <translation>f₀ = %1 Hz</translation>
     </message>
 </context>
 <context>
@@ -1067,6 +1122,57 @@ Gibbs oscillations</translation>
     <message>
         <source>%1: не удаётся открыть файл</source>
         <translation>%1: the file cannot be opened</translation>
+    </message>
+    <message>
+        <source>не звуковой файл или формат, для которого в системе нет декодера</source>
+        <translation>not a sound file, or a format the system has no decoder for</translation>
+    </message>
+    <message>
+        <source>нет доступа к файлу</source>
+        <translation>the file cannot be accessed</translation>
+    </message>
+    <message>
+        <source>в системе нет декодера звука (Qt Multimedia)</source>
+        <translation>the system has no sound decoder (Qt Multimedia)</translation>
+    </message>
+    <message>
+        <source>не удаётся прочитать файл</source>
+        <translation>the file cannot be read</translation>
+    </message>
+    <message>
+        <source>не удаётся открыть файл</source>
+        <translation>the file cannot be opened</translation>
+    </message>
+    <message>
+        <source>файл пуст</source>
+        <translation>the file is empty</translation>
+    </message>
+    <message>
+        <source>файл обрывается раньше, чем кончается звук</source>
+        <translation>the file ends before its sound does</translation>
+    </message>
+    <message>
+        <source>в файле нет звука</source>
+        <translation>the file holds no sound</translation>
+    </message>
+</context>
+<context>
+    <name>workshop::Microphone</name>
+    <message>
+        <source>Нет микрофона: звуковая служба не запущена</source>
+        <translation>No microphone: the sound service is not running</translation>
+    </message>
+    <message>
+        <source>Нет микрофона: система не знает ни одного входа звука</source>
+        <translation>No microphone: the system knows no sound input</translation>
+    </message>
+    <message>
+        <source>Микрофон перестал отвечать; сигнал прежний</source>
+        <translation>The microphone stopped answering; the signal stays as it was</translation>
+    </message>
+    <message>
+        <source>Микрофон отключён; сигнал прежний</source>
+        <translation>The microphone was disconnected; the signal stays as it was</translation>
     </message>
 </context>
 <context>

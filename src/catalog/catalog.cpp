@@ -75,8 +75,12 @@ const Choice presets{
         static_cast<signalWorkshop &>(window).choosePreset(int(index));
     },
     [](const QWidget &window) -> QString {
+        // The microphone and sound files, after the presets, have no value of
+        // their own.
         const auto *box = window.findChild<const QComboBox *>(QStringLiteral("preset"));
-        return QLatin1String(workshop::presetNames().at(std::size_t(box->currentIndex())).id);
+        const auto &names = workshop::presetNames();
+        const auto index = std::size_t(box->currentIndex());
+        return index < names.size() ? QLatin1String(names[index].id) : QString();
     }};
 
 QString inUnits(int steps, const Parameter &p)

@@ -5,6 +5,7 @@
 #include "windowing/placement.h"
 #include "workshop/signalsources.h"
 #include "workshop/signalworkshop.h"
+#include "workshop/soundfile.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -65,8 +66,9 @@ void describe(QCommandLineParser &parser)
          QStringLiteral("expr")},
         {QStringLiteral("signal"),
          QCoreApplication::translate(
-             "cli", "С --demo workshop: сигнал из таблицы CSV (заголовок t,f; один период)."),
-         QStringLiteral("file.csv")},
+             "cli", "С --demo workshop: сигнал из таблицы CSV (заголовок t,f; один период) или "
+                    "период звукового файла (WAV, FLAC, OGG, MP3) в самую ровную его секунду."),
+         QStringLiteral("file")},
         {QStringLiteral("windowed"),
          QCoreApplication::translate("cli",
                                      "Показывать окна обычными окнами, а не во весь экран.")},
@@ -178,7 +180,11 @@ QString parseSignal(const QCommandLineParser &parser, Options *o)
             return QStringLiteral("--formula ") + error;
     } else {
         o->signalFile = parser.value(QStringLiteral("signal"));
-        if (QString error = workshop::readCsv(o->signalFile).error; !error.isEmpty())
+        // A sound file is read once the window is there to take its period.
+        if (QString error = workshop::isSoundFile(o->signalFile)
+                                ? QString()
+                                : workshop::readCsv(o->signalFile).error;
+            !error.isEmpty())
             return QStringLiteral("--signal %1: %2").arg(o->signalFile, error);
     }
     return {};

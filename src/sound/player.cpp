@@ -22,8 +22,8 @@ constexpr int retryMilliseconds = 1000;
 const char *const noOutput =
     QT_TRANSLATE_NOOP("sound", "Нет звукового выхода: звук включить нельзя");
 
-// On Linux the toolkit reaches the sound service over its socket and, when no service runs,
-// prints a warning for every query. A machine without the socket has no output to offer.
+} // namespace
+
 bool soundServiceMayRun()
 {
 #if defined(Q_OS_LINUX)
@@ -40,8 +40,6 @@ bool soundServiceMayRun()
     return true;
 #endif
 }
-
-} // namespace
 
 QString Output::shownReason() const
 {

@@ -19,6 +19,11 @@ class QMediaDevices;
 namespace sound
 {
 
+// Whether a sound service may answer. On Linux the toolkit reaches it over its socket and, when
+// no service runs, prints a warning for every query of the devices: a machine without the socket
+// has no device to offer, and nobody asks.
+bool soundServiceMayRun();
+
 // The sound output a window can play on, or a null device with the reason there is none.
 struct Output {
     QAudioDevice device;

@@ -1,13 +1,20 @@
 #pragma once
 
 #include "ui_workshop.h"
+#include "workshop/periodfinder.h"
 #include "workshop/periodicsignal.h"
 
 #include <QWidget>
 
+#include <optional>
+
+class soundSourcePanel;
+
 // The workshop: the Fourier series of any periodic signal, chosen from the presets, typed as a
 // formula, read from a CSV table, drawn with the mouse or made from its edited spectrum, and
-// built harmonic by harmonic as in the synthesis windows. Every new signal starts the synthesis
+// built harmonic by harmonic as in the synthesis windows. A real sound is a source too: the
+// microphone, live until frozen, and sound files, one period of either becoming the signal,
+// heard at its own fundamental. Every new signal starts the synthesis
 // over at N = 0; a refused one leaves the signal as it was and says why under the plots.
 class signalWorkshop : public QWidget
 {
@@ -22,6 +29,10 @@ public:
     workshop::Convergence convergence() const;
     // The message under the plots: the last refusal, or empty.
     QString message() const;
+    // Hertz of one period as the "Звук" button plays it: the fundamental of a real sound's
+    // period, the synthesis windows' 220 Hz for any other signal.
+    double fundamental() const;
+    soundSourcePanel &soundPanel() const { return *panel; }
 
 public slots:
     void choosePreset(int index);
@@ -29,8 +40,13 @@ public slots:
     bool applyFormula();
     // Writes `text` into the formula line and applies it.
     bool setFormula(const QString &text);
-    // A CSV table, or false with the message set.
+    // A CSV table or a sound file (by its suffix: see workshop::isSoundFile), or false with the
+    // message set.
     bool openFile(const QString &path);
+    // The combo box's entry: a preset, the microphone or a sound file.
+    void chooseSource(int index);
+    // The default input, live; false (the notice saying why) when it cannot be opened.
+    bool startMicrophone();
     // The signal as a CSV table, written all-or-nothing; false with the message set.
     bool saveFile(const QString &path);
     void clearSignal();
@@ -44,8 +60,25 @@ private:
     void showConvergence();
     void askOpen();
     void askSave();
+    bool openSound(const QString &path);
+    void askOpenSound();
+    void takePeriod(const workshop::Period &period);
+    void microphoneLost(const QString &reason);
+    void showMicrophoneAvailability();
 
     Ui::signalWorkshop ui;
     workshop::Samples samples;
     workshop::Series coefficients;
+    double pitch = 0.0; // Hz of the real sound the signal came from; 0 for any other signal
+
+    // What the microphone replaced, for when it is lost while live.
+    struct Kept {
+        workshop::Samples samples;
+        workshop::Series series;
+        double pitch;
+        int source;
+    };
+    std::optional<Kept> beforeLive;
+    int shownSource = 0; // the combo box's entry the signal came from last
+    soundSourcePanel *panel;
 };

@@ -148,8 +148,8 @@ private slots:
         const std::pair<const char *, QStringList> rows[] = {
             {"--help",
              {"--list", "--demo <id>", "--set <name=value,...>", "--formula <expr>",
-              "--signal <file.csv>", "--windowed", "--screen <N>", "--export <file>",
-              "--size <WxH>", "--scale <F>", "--seconds <S>"}},
+              "--signal <file>", "--windowed", "--screen <N>", "--export <file>", "--size <WxH>",
+              "--scale <F>", "--seconds <S>"}},
             {"--version", {"veltarn " VELTARN_VERSION}},
             {"--list",
              {"rectangle\tФормирование прямоугольного сигнала. Осцилляции Гиббса",

@@ -27,12 +27,13 @@ bool strongColour(QRgb pixel)
     return std::max({r, g, b}) - std::min({r, g, b}) > 100;
 }
 
-// The plots of a window: its widgets of the program's own classes.
+// The plots of a window: its widgets of the program's own classes, as far as they are shown (the
+// workshop's row for a real sound is hidden until one is the source).
 QList<QWidget *> plotsOf(QWidget &window)
 {
     QList<QWidget *> plots;
     for (QWidget *w : window.findChildren<QWidget *>())
-        if (QByteArray(w->metaObject()->className()).front() != 'Q')
+        if (QByteArray(w->metaObject()->className()).front() != 'Q' && w->isVisible())
             plots << w;
     return plots;
 }

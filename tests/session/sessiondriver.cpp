@@ -24,6 +24,20 @@ bool spared(const QWidget *w, const Pick &pick)
            qobject_cast<const QComboBox *>(w);
 }
 
+// The arrows, Home and End on a combo box choose its entries; one that opens a file dialog
+// ("Звуковой файл…") waits there for a person, so a list holding one never gets them.
+bool opensDialog(const QWidget *focus, int key)
+{
+    const auto *box = qobject_cast<const QComboBox *>(focus);
+    if (!box ||
+        (key != Qt::Key_Up && key != Qt::Key_Down && key != Qt::Key_Home && key != Qt::Key_End))
+        return false;
+    for (int i = 0; i < box->count(); ++i)
+        if (box->itemText(i).endsWith(QChar(0x2026)))
+            return true;
+    return false;
+}
+
 QString click(QWidget *window, const Pick &pick)
 {
     QList<QAbstractButton *> buttons;
@@ -74,6 +88,8 @@ QString pressKey(QWidget *window, const Pick &pick)
     QWidget *focus = window->focusWidget() ? window->focusWidget() : window;
     if (key == Qt::Key_Escape ? pick(8) != 0 : key == Qt::Key_Space && spared(focus, pick))
         return QStringLiteral("no Esc or Space");
+    if (opensDialog(focus, key))
+        return QStringLiteral("no key choosing a file dialog");
     const Qt::KeyboardModifiers modifiers =
         key == Qt::Key_F5 && pick(2) == 0 ? Qt::ShiftModifier : Qt::NoModifier;
     QTest::sendKeyEvent(QTest::Click, focus, Qt::Key(key), text, modifiers);

@@ -8,6 +8,7 @@
 #include "sound/spectrum.h"
 #include "sound/tonegenerator.h"
 #include "soundprobes.h"
+#include "soundserver.h"
 #include "testsupport.h"
 #include "windowing/notice.h"
 
@@ -31,17 +32,9 @@ class TestSoundOutput : public QObject
     QTemporaryDir dir;
     QProcess server;
 
-    QString socket() const { return dir.filePath(QStringLiteral("run/native")); }
-
     void startServer()
     {
-        server.start(QStringLiteral("pulseaudio"),
-                     {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
-                      "--disable-shm=yes", "--log-target=stderr",
-                      "--load=module-null-sink sink_name=veltarn rate=48000",
-                      "--load=module-native-protocol-unix auth-anonymous=1 socket=" + socket()});
-        QVERIFY(server.waitForStarted(5000));
-        QVERIFY2(QTest::qWaitFor([&] { return QFileInfo::exists(socket()); }, 10000),
+        QVERIFY2(soundserver::start(server, dir, {"module-null-sink sink_name=veltarn rate=48000"}),
                  server.readAll().constData());
     }
 
@@ -91,17 +84,10 @@ private slots:
         if (QStandardPaths::findExecutable(QStringLiteral("pulseaudio")).isEmpty() ||
             QStandardPaths::findExecutable(QStringLiteral("parec")).isEmpty())
             QSKIP("no sound server program (pulseaudio, parec) to test with");
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("run")));
-        QFile::setPermissions(dir.filePath(QStringLiteral("run")), QFileDevice::ReadOwner |
-                                                                       QFileDevice::WriteOwner |
-                                                                       QFileDevice::ExeOwner);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("HOME"), dir.path());
-        env.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir.filePath(QStringLiteral("run")));
-        server.setProcessEnvironment(env);
-        server.setProcessChannelMode(QProcess::MergedChannels);
+        QVERIFY(soundserver::prepare(server, dir));
         startServer();
-        qputenv("PULSE_SERVER", QFile::encodeName(QStringLiteral("unix:") + socket()));
+        qputenv("PULSE_SERVER",
+                QFile::encodeName(QStringLiteral("unix:") + soundserver::socket(dir)));
     }
 
     void init() { QTest::failOnWarning(QRegularExpression(QStringLiteral("."))); }

@@ -350,7 +350,8 @@ private slots:
         auto *formula = w.findChild<QLineEdit *>("formula");
         const auto *counter = w.findChild<QLabel *>("label_6");
         QCOMPARE(w.signal(), presetSamples(Preset::Sine));
-        QCOMPARE(w.findChild<QComboBox *>("preset")->count(), 8);
+        // The eight presets, the microphone and a sound file.
+        QCOMPARE(w.findChild<QComboBox *>("preset")->count(), 10);
         const auto twoSummed = [&] {
             for (int i = 0; i < 2; ++i) {
                 add->click();
