@@ -66,7 +66,7 @@ void describe(QCommandLineParser &parser)
         {QStringLiteral("export"),
          QStringLiteral("Ничего не показывая, записать демонстрацию (--demo) в файл и "
                         "завершиться; формат по расширению: .png или .svg (всё окно), .wav (звук "
-                        "окна). Можно повторять."),
+                        "окна), .csv (линии спектра). Можно повторять."),
          QStringLiteral("file")},
         {QStringLiteral("size"),
          QStringLiteral("Размер окна для --export в пикселях (по умолчанию 1920x1080)."),
