@@ -12,7 +12,6 @@
 #include "workshop/signalworkshop.h"
 
 #include <QAbstractButton>
-#include <QComboBox>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QSlider>
@@ -73,10 +72,7 @@ const Choice presets{
         const auto index = workshop::findPreset(name) - names.data();
         static_cast<signalWorkshop &>(window).choosePreset(int(index));
     },
-    [](const QWidget &window) -> QString {
-        const auto *box = window.findChild<const QComboBox *>(QStringLiteral("preset"));
-        return QLatin1String(workshop::presetNames().at(std::size_t(box->currentIndex())).id);
-    }};
+    [](const QWidget &window) { return static_cast<const signalWorkshop &>(window).signalName(); }};
 
 QString inUnits(int steps, const Parameter &p)
 {

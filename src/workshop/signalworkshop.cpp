@@ -26,7 +26,6 @@ signalWorkshop::signalWorkshop(QWidget *parent) : QWidget(parent)
     ui.setupUi(this);
     for (const workshop::PresetName &p : workshop::presetNames())
         ui.preset->addItem(QString::fromUtf8(p.title));
-    ui.open->setShortcut(QKeySequence::Open);
 
     // The synthesis, as in the three synthesis windows: a click calls its receivers in the
     // order connected, so the button hides itself only after both plots took the new harmonic.
@@ -105,6 +104,7 @@ void signalWorkshop::choosePreset(int index)
     if (index < 0 || index >= int(names.size()))
         return;
     ui.preset->setCurrentIndex(index);
+    source = QLatin1String(names[std::size_t(index)].id);
     setSignal(workshop::presetSamples(names[std::size_t(index)].preset));
 }
 
@@ -118,6 +118,7 @@ bool signalWorkshop::applyFormula()
         refuse(typed.error);
         return false;
     }
+    source = QStringLiteral("formula");
     setSignal(typed.samples);
     return true;
 }
@@ -135,6 +136,7 @@ bool signalWorkshop::openFile(const QString &path)
         refuse(QStringLiteral("%1: %2").arg(QFileInfo(path).fileName(), read.error));
         return false;
     }
+    source = QStringLiteral("file");
     setSignal(read.samples);
     return true;
 }
@@ -154,20 +156,24 @@ bool signalWorkshop::saveFile(const QString &path)
 
 void signalWorkshop::clearSignal()
 {
+    source = QStringLiteral("drawn");
     setSignal(workshop::Samples(workshop::sampleCount, 0.0));
 }
 
 void signalWorkshop::drawStroke(double t0, double v0, double t1, double v1)
 {
     workshop::Samples drawn = samples;
-    if (workshop::drawStroke(drawn, t0, v0, t1, v1) > 0)
+    if (workshop::drawStroke(drawn, t0, v0, t1, v1) > 0) {
+        source = QStringLiteral("drawn");
         setSignal(drawn);
+    }
 }
 
 void signalWorkshop::editAmplitude(int k, double value)
 {
     workshop::Series edited = coefficients;
     edited.amplitude.at(std::size_t(k)) = value;
+    source = QStringLiteral("edited");
     setSignal(workshop::partialSum(edited, workshop::harmonicCount), edited);
 }
 

@@ -22,6 +22,9 @@ public:
     workshop::Convergence convergence() const;
     // The message under the plots: the last refusal, or empty.
     QString message() const;
+    // What the signal is, for the names of saved files: the preset's id, or "formula", "file",
+    // "drawn" (drawn with the mouse or cleared), "edited" (its spectrum's lines dragged).
+    QString signalName() const { return source; }
 
 public slots:
     void choosePreset(int index);
@@ -48,4 +51,5 @@ private:
     Ui::signalWorkshop ui;
     workshop::Samples samples;
     workshop::Series coefficients;
+    QString source;
 };

@@ -384,6 +384,37 @@ private slots:
         const QString sound = figures::freshName(*window, dir.path(), {"wav"});
         QVERIFY2(form.match(sound).hasMatch(), qPrintable(sound));
     }
+
+    // The workshop's name says what its signal is, whichever source gave it.
+    void workshopNames()
+    {
+        const std::unique_ptr<QWidget> window = catalog::find("workshop")->make();
+        auto &w = static_cast<signalWorkshop &>(*window);
+        QTemporaryDir dir;
+        QFile table(dir.filePath("s.csv"));
+        QVERIFY(table.open(QIODevice::WriteOnly) && table.write("t,f\n0,0\n1,1\n") > 0);
+        table.close();
+        const struct {
+            std::function<void()> act;
+            const char *name;
+        } steps[] = {
+            {[&] { w.choosePreset(2); }, "triangle"},
+            {[&] { QVERIFY(w.setFormula("sin(2*pi*t)")); }, "formula"},
+            {[&] { QVERIFY(!w.setFormula("sin(")); }, "formula"},
+            {[&] { w.editAmplitude(3, 0.5); }, "edited"},
+            {[&] { QVERIFY(w.openFile(table.fileName())); }, "file"},
+            {[&] { w.drawStroke(0.1, 1, 0.2, 1); }, "drawn"},
+            {[&] { w.choosePreset(0); }, "sine"},
+            {[&] { w.clearSignal(); }, "drawn"},
+        };
+        for (const auto &step : steps) {
+            step.act();
+            const QString name = QFileInfo(figures::freshName(w, dir.path(), {"png"})).fileName();
+            QVERIFY2(name.startsWith(QStringLiteral("workshop_preset=%1_harmonics=0_")
+                                         .arg(QLatin1String(step.name))),
+                     qPrintable(name));
+        }
+    }
 };
 
 VELTARN_TEST_MAIN(TestFigures)
