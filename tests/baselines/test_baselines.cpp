@@ -25,6 +25,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFontInfo>
+#include <QScreen>
 #include <QSlider>
 
 #include <functional>
@@ -34,7 +35,8 @@
 
 // Every plot in the states its demonstration is about, painted at a size whose formulas agree
 // and at one of odd width and height where they do not, at device pixel ratio 1 and 2, and every
-// window full screen on a 1024x768 screen, held to the pictures in baselines/ pixel for pixel.
+// window full screen on a 1024x768 screen (the workshop also on a 1920x1080 one beside it), held
+// to the pictures in baselines/ pixel for pixel.
 // VELTARN_REGENERATE_BASELINES=1 writes the pictures that differ instead
 // (tools/regenerate-baselines.sh).
 
@@ -126,9 +128,11 @@ const struct State {
 
 // A window opened from the menu (none: the menu itself), and what the lecturer then does in it,
 // in order: "slider=value" sets a slider, a button's name clicks it and watches the glide to its
-// end, any other word is the name of a key pressed to the focus.
+// end, any other word is the name of a key pressed to the focus; the size of the screen the menu
+// is on.
 const struct WindowState {
     const char *name, *button, *actions;
+    QSize screen{1024, 768};
 } windowStates[] = {
     {"menu", nullptr, ""},
     {"menu-help", nullptr, "F1"},
@@ -150,6 +154,10 @@ const struct WindowState {
      "MSlider=25 omegaMSlider=150 omegaNSlider=500"},
     {"workshop", "startWorkshop", ""},
     {"workshop-2-summed-3rd-alone", "startWorkshop", "addHarmonic sum addHarmonic sum addHarmonic"},
+    {"workshop-1920x1080-2-summed-3rd-alone",
+     "startWorkshop",
+     "addHarmonic sum addHarmonic sum addHarmonic",
+     {1920, 1080}},
 };
 
 // Where the plots' font comes from on a Debian system, to name what to install.
@@ -252,8 +260,13 @@ private slots:
     {
         QFETCH(int, state);
         const WindowState &s = windowStates[state];
+        QScreen *screen = nullptr;
+        for (QScreen *candidate : QGuiApplication::screens())
+            if (candidate->size() == s.screen)
+                screen = candidate;
+        QVERIFY(screen);
         MainWindow menu;
-        veltarn::showFullScreen(menu);
+        veltarn::showFullScreen(menu, screen);
         const std::unique_ptr<QWidget> opened(s.button ? testsupport::openFromMenu(menu, s.button)
                                                        : nullptr);
         QWidget *w = opened ? opened.get() : &menu;
