@@ -22,6 +22,10 @@ constexpr int vertexReach = 4;
 // Columns beyond a clip from which the outline is still drawn: enough that the ends of the part
 // drawn lie outside the clip, as do the pixels of any segment left out.
 constexpr int outlineMargin = 2 * vertexReach;
+// Columns from either edge of the plot that hold an axis' arrowhead. A clip through the slanted
+// strokes of an arrowhead changes their antialiased pixels, so a redrawn area that reaches into
+// these columns takes all of them.
+constexpr int arrowReach = 16;
 
 // The constants of the workshop's synthesis and its series as it stands.
 class Model : public synthesisModel
@@ -65,9 +69,20 @@ void workshopPlot::setSignal(const workshop::Samples &newSamples, const workshop
     // again, not the whole background.
     const draw::PixelFrame f = frame();
     QRegion moved;
-    for (int x = f.originX; x <= width(); ++x)
-        if (outlineRow(samples, f, x) != outlineRow(newSamples, f, x))
-            moved += QRect(x - vertexReach, 0, 2 * vertexReach + 1, height());
+    for (int x = f.originX; x <= width(); ++x) {
+        if (outlineRow(samples, f, x) == outlineRow(newSamples, f, x))
+            continue;
+        QRect columns(x - vertexReach, 0, 2 * vertexReach + 1, height());
+        if (columns.left() < f.originX + arrowReach) {
+            columns.setLeft(0);
+            columns.setRight(std::max(columns.right(), f.originX + arrowReach));
+        }
+        if (columns.right() > width() - arrowReach) {
+            columns.setLeft(std::min(columns.left(), width() - arrowReach));
+            columns.setRight(width());
+        }
+        moved += columns;
+    }
     samples = newSamples;
     *series = newSeries;
     redrawIdealSignal(moved);
