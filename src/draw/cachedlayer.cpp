@@ -76,7 +76,9 @@ void CachedLayer::draw(QPainter &p, const Painting &paint)
         paint(layer);
         stale = QRegion();
     } else if (!stale.isEmpty()) {
-        // Painted with a clip, the steps leave every pixel inside it as they leave it without.
+        // Painted with a clip, the steps leave the pixels inside it as they leave them without,
+        // but where the clip cuts a slanted straight line (an axis' arrowhead), whose antialiased
+        // pixels then differ: the owner's areas keep clear of those.
         QPainter layer(&image);
         for (const QRect &area : stale) {
             layer.save();

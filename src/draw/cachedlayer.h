@@ -37,7 +37,8 @@ public:
     // For state the layer shows that only its owner knows of.
     void invalidate() { image = QImage(); }
     // The same for a part of the layer: with the next draw only that part is drawn again, by
-    // `paint` on a painter clipped to each of its rectangles in turn.
+    // `paint` on a painter clipped to each of its rectangles in turn. Its edges must not cut a
+    // slanted straight line of the layer (an arrowhead), whose pixels a clip changes.
     void invalidate(const QRegion &area);
 
 private:
