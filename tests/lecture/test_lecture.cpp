@@ -422,8 +422,8 @@ private slots:
     // window F5 chooses a slider and Esc returns to the menu; elsewhere F5 does nothing.
     // Ctrl+O, in either layout and with the formula line focused, is the workshop's
     // "Открыть…": its own button's click (the file dialog it opens taken off the button, the
-    // test platform having no windows for it); in a synthesis window without one it does
-    // nothing.
+    // test platform having no windows for it), and its F1 help says so; in a synthesis window
+    // without one it does nothing and is not listed.
     void workshopOpensFiles()
     {
         for (const char *id : {"workshop", "rectangle"}) {
@@ -446,6 +446,12 @@ private slots:
             }
             QCOMPARE(clicks, open ? 3 : 0);
             QVERIFY(w->isVisible());
+            // F1 lists the key where it acts.
+            press(w.get(), Qt::Key_F1);
+            QCOMPARE(w->findChild<lecture::Cover *>()->shownText().contains(
+                         "Ctrl+O (в любой раскладке) — «Открыть…»: сигнал из таблицы CSV"),
+                     bool(open));
+            press(w.get(), Qt::Key_F1);
         }
     }
 
