@@ -264,10 +264,6 @@ VELLORAN</translation>
         <translation>Show the windows on the screen with this number (0 is the first screen).</translation>
     </message>
     <message>
-        <source>Ничего не показывая, записать демонстрацию (--demo) в файл и завершиться; формат по расширению: .png или .svg (всё окно), .wav (звук окна). Можно повторять.</source>
-        <translation>Write the demonstration (--demo) to a file without showing anything, then exit; the suffix picks the format: .png or .svg (the whole window), .wav (its sound). Repeatable.</translation>
-    </message>
-    <message>
         <source>Размер окна для --export в пикселях (по умолчанию 1920x1080).</source>
         <translation>The window&apos;s size in pixels for --export (default 1920x1080).</translation>
     </message>
@@ -380,6 +376,10 @@ VELLORAN</translation>
     <message>
         <source>С --demo workshop: сигнал из таблицы CSV (заголовок t,f; один период) или период звукового файла (WAV, FLAC, OGG, MP3) в самую ровную его секунду.</source>
         <translation>With --demo workshop: the signal from a CSV table (header t,f; one period) or one period of a sound file (WAV, FLAC, OGG, MP3) at its steadiest second.</translation>
+    </message>
+    <message>
+        <source>Ничего не показывая, записать демонстрацию (--demo) в файл и завершиться; формат по расширению: .png или .svg (всё окно), .wav (звук окна), .csv (линии спектра). Можно повторять.</source>
+        <translation>Write the demonstration (--demo) to a file without showing anything, then exit; the suffix picks the format: .png or .svg (the whole window), .wav (its sound), .csv (its spectrum's lines). Repeatable.</translation>
     </message>
 </context>
 <context>
@@ -527,6 +527,14 @@ VELLORAN</translation>
     <message>
         <source>Звук не сохранён: нельзя создать папку %1</source>
         <translation>Sound not saved: cannot create the folder %1</translation>
+    </message>
+    <message>
+        <source>в окне нет спектра</source>
+        <translation>the window has no spectrum</translation>
+    </message>
+    <message>
+        <source>не удалось записать CSV: %1</source>
+        <translation>could not write the CSV: %1</translation>
     </message>
 </context>
 <context>
@@ -751,6 +759,10 @@ Gibbs oscillations</translation>
     <message>
         <source> (в любой раскладке)</source>
         <translation> (any keyboard layout)</translation>
+    </message>
+    <message>
+        <source>«Открыть…»: сигнал из таблицы CSV или звукового файла</source>
+        <translation>"Open…": the signal from a CSV table or a sound file</translation>
     </message>
 </context>
 <context>

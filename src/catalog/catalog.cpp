@@ -12,7 +12,6 @@
 #include "workshop/signalworkshop.h"
 
 #include <QAbstractButton>
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QRegularExpression>
@@ -74,14 +73,7 @@ const Choice presets{
         const auto index = workshop::findPreset(name) - names.data();
         static_cast<signalWorkshop &>(window).choosePreset(int(index));
     },
-    [](const QWidget &window) -> QString {
-        // The microphone and sound files, after the presets, have no value of
-        // their own.
-        const auto *box = window.findChild<const QComboBox *>(QStringLiteral("preset"));
-        const auto &names = workshop::presetNames();
-        const auto index = std::size_t(box->currentIndex());
-        return index < names.size() ? QLatin1String(names[index].id) : QString();
-    }};
+    [](const QWidget &window) { return static_cast<const signalWorkshop &>(window).signalName(); }};
 
 QString inUnits(int steps, const Parameter &p)
 {

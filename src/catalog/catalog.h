@@ -22,7 +22,8 @@ struct Setting {
 
 // A parameter that names one of a list (the workshop's ready-made signals) instead of a number:
 // whether a name is one of them (an empty string, or one line in Russian), choosing it on the
-// window as its own control does, and the name the window shows.
+// window as its own control does, and the name of what the window shows (which may be none of
+// the list: the workshop's signal typed, read, drawn or edited).
 struct Choice {
     QString (*check)(const Setting &s);
     void (*choose)(QWidget &window, const QString &name);

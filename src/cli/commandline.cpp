@@ -80,7 +80,8 @@ void describe(QCommandLineParser &parser)
          QCoreApplication::translate(
              "cli",
              "Ничего не показывая, записать демонстрацию (--demo) в файл и завершиться; формат по "
-             "расширению: .png или .svg (всё окно), .wav (звук окна). Можно повторять."),
+             "расширению: .png или .svg (всё окно), .wav (звук окна), .csv (линии спектра). Можно "
+             "повторять."),
          QStringLiteral("file")},
         {QStringLiteral("size"),
          QCoreApplication::translate(

@@ -33,6 +33,20 @@ CachedLayer::CachedLayer(QWidget &owner) : owner(owner)
     owner.setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+void CachedLayer::invalidate(const QRegion &area)
+{
+    if (!image.isNull())
+        stale += area;
+}
+
+void CachedLayer::beginLayer(QPainter &layer) const
+{
+    // The layer's steps expect the painter a widget's paint handler begins with.
+    layer.setPen(owner.palette().color(owner.foregroundRole()));
+    layer.setFont(owner.font());
+    layer.setLayoutDirection(owner.layoutDirection());
+}
+
 void CachedLayer::draw(QPainter &p, const Painting &paint)
 {
     const QWidget &w = owner;
@@ -58,11 +72,23 @@ void CachedLayer::draw(QPainter &p, const Painting &paint)
         image.setDevicePixelRatio(scale);
         image.fill(ground);
         QPainter layer(&image);
-        // The layer's steps expect the painter a widget's paint handler begins with.
-        layer.setPen(w.palette().color(w.foregroundRole()));
-        layer.setFont(w.font());
-        layer.setLayoutDirection(w.layoutDirection());
+        beginLayer(layer);
         paint(layer);
+        stale = QRegion();
+    } else if (!stale.isEmpty()) {
+        // Painted with a clip, the steps leave the pixels inside it as they leave them without,
+        // but where the clip cuts a slanted straight line (an axis' arrowhead), whose antialiased
+        // pixels then differ: the owner's areas keep clear of those.
+        QPainter layer(&image);
+        for (const QRect &area : stale) {
+            layer.save();
+            layer.setClipRect(area);
+            layer.fillRect(area, ground);
+            beginLayer(layer);
+            paint(layer);
+            layer.restore();
+        }
+        stale = QRegion();
     }
     // Taken back to device pixels, the copy is a translation the painter blits row by row
     // instead of a scaling it samples.

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QRegion>
 #include <QSize>
 
 #include <functional>
@@ -35,13 +36,21 @@ public:
     void draw(QPainter &p, const Painting &paint);
     // For state the layer shows that only its owner knows of.
     void invalidate() { image = QImage(); }
+    // The same for a part of the layer: with the next draw only that part is drawn again, by
+    // `paint` on a painter clipped to each of its rectangles in turn. Its edges must not cut a
+    // slanted straight line of the layer (an arrowhead), whose pixels a clip changes.
+    void invalidate(const QRegion &area);
 
 private:
+    // A painter on the layer's image that starts as the owner's painter starts.
+    void beginLayer(QPainter &layer) const;
+
     QWidget &owner;
     QImage image;
     QSize size;
     QFont font;
     QColor ground;
+    QRegion stale;
 };
 
 } // namespace draw

@@ -71,6 +71,15 @@ LineSpectrum LineSpectrum::fromCoefficients(const std::vector<double> &coefficie
     return s;
 }
 
+PlottedLines LineSpectrum::plotted() const
+{
+    PlottedLines plotted{{QStringLiteral("value")}, {}};
+    const std::size_t n = std::min(amplitudes.size(), frequencies.size());
+    for (std::size_t i = 0; i < n; ++i)
+        plotted.lines.push_back({int(i), frequencies[i], {amplitudes[i]}});
+    return plotted;
+}
+
 int LineSpectrumLayout::axisRow(QSize size) const
 {
     return axisRowNumerator * size.height() / axisRowDenominator;

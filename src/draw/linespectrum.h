@@ -1,5 +1,7 @@
 #pragma once
 
+#include "draw/plottedlines.h"
+
 #include <QSize>
 #include <QString>
 
@@ -25,6 +27,8 @@ struct LineSpectrum {
     // carry the rounding of the sum rather than of n · step.
     static LineSpectrum fromCoefficients(const std::vector<double> &coefficients,
                                          double frequencyStep);
+    // Line n as drawn: numbered n, at its place, its scaled coefficient its value.
+    PlottedLines plotted() const;
 };
 
 struct LineSpectrumLayout {

@@ -1,6 +1,7 @@
 #include "figures/figures.h"
 
 #include "catalog/catalog.h"
+#include "draw/plottedlines.h"
 #include "figures/clippedsvg.h"
 #include "language/language.h"
 #include "sound/soundcontroller.h"
@@ -8,12 +9,14 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageWriter>
 #include <QLayout>
+#include <QLocale>
 #include <QPainter>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -59,7 +62,40 @@ QString writeWavFile(QWidget &window, const ExportOptions &options, QIODevice &o
     return sound::writeWindowSound(window, out, options.seconds);
 }
 
-const Format formats[] = {{"png", &writePng}, {"svg", &writeSvgFile}, {"wav", &writeWavFile}};
+QString number(double value)
+{
+    return QString::number(value, 'g', QLocale::FloatingPointShortest);
+}
+
+// The lines of the window's live spectrum as its plot draws them: a header, then one row per
+// line, its number, frequency and values, each number written so that it reads back exactly.
+QString writeCsvFile(QWidget &window, const ExportOptions &, QIODevice &out)
+{
+    const draw::SpectrumPlot *plot = nullptr;
+    for (const QWidget *child : window.findChildren<const QWidget *>())
+        if ((plot = dynamic_cast<const draw::SpectrumPlot *>(child)))
+            break;
+    if (!plot)
+        return QCoreApplication::translate("figures", "в окне нет спектра");
+    const draw::PlottedLines lines = plot->plottedLines();
+    const QStringList header =
+        QStringList{QStringLiteral("n"), QStringLiteral("frequency")} + lines.values;
+    QStringList rows{header.join(QLatin1Char(','))};
+    for (const draw::PlottedLine &line : lines.lines) {
+        QStringList row{QString::number(line.number), number(line.frequency)};
+        for (const double value : line.values)
+            row << number(value);
+        rows << row.join(QLatin1Char(','));
+    }
+    const QByteArray text = (rows.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
+    if (out.write(text) != text.size())
+        return QCoreApplication::translate("figures", "не удалось записать CSV: %1")
+            .arg(out.errorString());
+    return {};
+}
+
+const Format formats[] = {
+    {"png", &writePng}, {"svg", &writeSvgFile}, {"wav", &writeWavFile}, {"csv", &writeCsvFile}};
 
 const Format *formatOf(const QString &path)
 {

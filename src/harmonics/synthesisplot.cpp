@@ -150,6 +150,9 @@ void synthesisPlot::getSum()
 
 void synthesisPlot::reper()
 {
+    // Without a curve drawn the picture stays as it is: the workshop starts over with every
+    // piece of a stroke, and then repaints only where the signal moved.
+    const bool curvesDrawn = harmonicNumber > 0 || currentHarmonic;
     remember(Step::Reper);
     harmonicNumber = 0;
     currentHarmonic.reset();
@@ -161,7 +164,8 @@ void synthesisPlot::reper()
     retreatTarget.reset();
     emit sumOfHarmonicChanged(0);
     continueGlide();
-    update();
+    if (curvesDrawn)
+        update();
 }
 
 void synthesisPlot::fitCurve(std::vector<double> &samples, const std::vector<double> &weights) const
@@ -405,6 +409,12 @@ void synthesisPlot::redrawIdealSignal()
 {
     background.invalidate();
     update();
+}
+
+void synthesisPlot::redrawIdealSignal(const QRegion &area)
+{
+    background.invalidate(area);
+    update(area);
 }
 
 void synthesisPlot::drawIdealSignal(QPainter &p, const draw::PixelFrame &f) const

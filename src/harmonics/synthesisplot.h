@@ -109,8 +109,10 @@ protected:
     // By default mirrored about the vertical axis, the series being even.
     virtual void drawCurve(QPainter &p, const draw::PixelFrame &f,
                            const std::vector<double> *samples, const QPen &pen) const;
-    // For a subclass whose ideal signal changed: it is drawn anew with the next picture.
+    // For a subclass whose ideal signal changed: it is drawn anew with the next picture, all of
+    // it, or only where it changed within `area`.
     void redrawIdealSignal();
+    void redrawIdealSignal(const QRegion &area);
 
     std::optional<std::vector<double>> currentHarmonic;
     std::vector<double> shownSum;

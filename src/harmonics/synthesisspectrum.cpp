@@ -64,14 +64,22 @@ void synthesisSpectrum::drawCaptions(QPainter &p, const draw::PixelFrame &f) con
     draw::drawFundamentalFraction(p, scaleX, y0 + 30);
 }
 
+draw::PlottedLines synthesisSpectrum::plottedLines() const
+{
+    draw::PlottedLines lines{{QStringLiteral("value")}, {}};
+    for (std::size_t k = 0; k < amplitudes.size(); ++k)
+        lines.lines.push_back({int(k), frequencies[k] / scaleX, {amplitudes[k]}});
+    return lines;
+}
+
 void synthesisSpectrum::drawLines(QPainter &p, const draw::PixelFrame &f) const
 {
     // Without antialiasing a highlighted line covers its black twin exactly, so each line is
     // drawn once in its final colours.
-    for (std::size_t k = 0; k < amplitudes.size(); ++k) {
-        const int x = draw::toPixel(f.originX + frequencies[k]);
-        const bool shown = k < static_cast<std::size_t>(highlightedLines());
-        draw::drawSpectralLine(p, x, f.originY, f.y(amplitudes[k]),
+    for (const draw::PlottedLine &line : plottedLines().lines) {
+        const int x = f.x(line.frequency);
+        const bool shown = line.number < highlightedLines();
+        draw::drawSpectralLine(p, x, f.originY, f.y(line.values[0]),
                                shown ? synthesisPens::get().shownLine : synthesisPens::get().line,
                                shown ? synthesisPens::get().shownDisc : synthesisPens::get().disc);
     }

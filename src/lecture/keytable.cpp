@@ -4,6 +4,7 @@
 #include "lecture/windowkeys.h"
 #include "sound/soundcontroller.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QKeySequence>
 
@@ -18,6 +19,8 @@ constexpr auto cyrillicYu = Qt::Key(0x042E);
 // ... and on the keys of S and C, which the layout also gives with Ctrl held.
 constexpr auto cyrillicYeru = Qt::Key(0x042B);
 constexpr auto cyrillicEs = Qt::Key(0x0421);
+// ... and on the key of O.
+constexpr auto cyrillicShcha = Qt::Key(0x0429);
 
 // The sound of the window, where it has one.
 void withSound(WindowKeys &w, void (sound::Controller::*act)())
@@ -123,6 +126,13 @@ std::vector<KeyRow> buildTable()
          QT_TRANSLATE_NOOP("lecture", "скопировать рисунок окна"),
          Synthesis | Parameters,
          [](W &w, Qt::Key) { w.capturePicture(veltarn::figures::copyPicture); }},
+        {{Qt::CTRL | Qt::Key_O, Qt::CTRL | cyrillicShcha},
+         QT_TRANSLATE_NOOP("lecture", "«Открыть…»: сигнал из таблицы CSV или звукового файла"),
+         Workshop,
+         [](W &w, Qt::Key) {
+             if (auto *open = w.window().findChild<QAbstractButton *>(QStringLiteral("open")))
+                 open->click();
+         }},
         {{Qt::Key_F11},
          QT_TRANSLATE_NOOP("lecture", "во весь экран или в окне"),
          Everywhere,

@@ -18,7 +18,10 @@ enum Window : unsigned {
     Synthesis = 2,
     Parameters = 4,
     Credits = 8,
-    Demonstrations = Synthesis | Parameters | Credits,
+    // The workshop: a synthesis window that also takes its signal from files, so its kind is
+    // Synthesis | Workshop.
+    Workshop = 16,
+    Demonstrations = Synthesis | Parameters | Credits | Workshop,
     Everywhere = Menu | Demonstrations,
 };
 

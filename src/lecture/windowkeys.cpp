@@ -123,11 +123,15 @@ WindowKeys *WindowKeys::attach(QWidget &window)
 {
     auto *func = window.findChild<synthesisPlot *>(QStringLiteral("Func"));
     const QList<QSlider *> sliders = window.findChildren<QSlider *>();
-    const Window kind = func ? Synthesis : !sliders.isEmpty() ? Parameters : Credits;
+    // The workshop's synthesis also has its "Открыть…".
+    const Window synthesis = window.findChild<QAbstractButton *>(QStringLiteral("open"))
+                                 ? Window(Synthesis | Workshop)
+                                 : Synthesis;
+    const Window kind = func ? synthesis : !sliders.isEmpty() ? Parameters : Credits;
     auto *keys = new WindowKeys(window, kind);
     keys->menuButton =
         buttonWithText(window, QCoreApplication::translate("lecture", "Главное меню"));
-    if (kind == Synthesis) {
+    if (kind & Synthesis) {
         keys->func = func;
         keys->spec = window.findChild<spectrumSteps *>(QStringLiteral("Spec"));
         keys->addButton = window.findChild<QAbstractButton *>(QStringLiteral("addHarmonic"));

@@ -31,8 +31,9 @@ class WindowKeys : public QObject
     Q_OBJECT
 
 public:
-    // The window's kind is read from what it holds: the synthesis plot and its buttons, or
-    // sliders; anything else is a window that only has "Главное меню".
+    // The window's kind is read from what it holds: the synthesis plot and its buttons (with
+    // "Открыть…", the workshop), or sliders; anything else is a window that only has
+    // "Главное меню".
     static WindowKeys *attach(QWidget &window);
     // The main menu, with its demonstration buttons in reading order and any further buttons
     // the arrow keys may visit.

@@ -45,13 +45,25 @@ void fieldAmplitudeSpecDynamic::omegaMxValueChanged(int x)
     update();
 }
 
+modulatedSignal fieldAmplitudeSpecDynamic::shownSignal() const
+{
+    modulatedSignal shown = model;
+    shown.computeLines();
+    return shown;
+}
+
+draw::PlottedLines fieldAmplitudeSpecDynamic::plottedLines() const
+{
+    return {{QStringLiteral("value")}, modulationplot::spectrumLines(shownSignal())};
+}
+
 void fieldAmplitudeSpecDynamic::paintEvent(QPaintEvent *)
 {
-    model.computeLines();
+    const modulatedSignal shown = shownSignal();
     QPainter p(this);
-    const modulationplot::SpectrumLayout layout(size(), model, modulationplot::dotHeadroom);
+    const modulationplot::SpectrumLayout layout(size(), shown, modulationplot::dotHeadroom);
     backdrop.draw(p, [&](QPainter &layer) {
         modulationplot::drawSpectrumBackdrop(layer, layout, tr("Спектр"));
     });
-    modulationplot::drawSpectrumLines(p, layout, model);
+    modulationplot::drawSpectrumLines(p, layout, shown);
 }

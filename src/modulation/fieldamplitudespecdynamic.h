@@ -3,12 +3,13 @@
 #include "modulation/modulatedsignal.h"
 
 #include "draw/cachedlayer.h"
+#include "draw/plottedlines.h"
 
 #include <QWidget>
 
 // The live spectrum plot. Each parameter arrives as its integer part, which replaces the value,
 // followed by its hundredths, which are added to it.
-class fieldAmplitudeSpecDynamic : public QWidget
+class fieldAmplitudeSpecDynamic : public QWidget, public draw::SpectrumPlot
 {
     Q_OBJECT
 
@@ -16,6 +17,10 @@ public:
     explicit fieldAmplitudeSpecDynamic(QWidget *parent = nullptr);
 
     const modulatedSignal &signalModel() const { return model; }
+    // The model with its line heights following its depth: what the plot draws.
+    modulatedSignal shownSignal() const;
+    // Frequencies in the units of ωN and ωM.
+    draw::PlottedLines plottedLines() const override;
 
 public slots:
     void mValueChanged(int k);

@@ -132,19 +132,24 @@ void drawSpectrumBackdrop(QPainter &p, const SpectrumLayout &l, const QString &c
     draw::drawCaption(p, w - 30, l.base() + 30, QString(draw::glyph::omega));
 }
 
-void drawSpectrumLines(QPainter &p, const SpectrumLayout &l, const modulatedSignal &s)
+std::vector<draw::PlottedLine> spectrumLines(const modulatedSignal &s)
 {
+    const auto &lines = s.lines();
     if (s.omegaM() == 0.0) {
         // The side lines coincide with the carrier: the one line there has the three amplitudes'
         // sum, A(1 + m), the amplitude of the plain carrier the signal then is.
-        const double sum = s.lines()[0] + s.lines()[1] + s.lines()[2];
-        draw::drawSpectralLine(p, l.frame.x(l.positions[1]), l.base(), l.frame.y(sum),
-                               pens().linePen, pens().dotPen);
-        return;
+        return {{0, s.omegaN(), {lines[0] + lines[1] + lines[2]}}};
     }
-    for (std::size_t i = 0; i < l.positions.size(); ++i)
-        draw::drawSpectralLine(p, l.frame.x(l.positions[i]), l.base(), l.frame.y(s.lines()[i]),
-                               pens().linePen, pens().dotPen);
+    return {{-1, s.omegaN() - s.omegaM(), {lines[0]}},
+            {0, s.omegaN(), {lines[1]}},
+            {1, s.omegaN() + s.omegaM(), {lines[2]}}};
+}
+
+void drawSpectrumLines(QPainter &p, const SpectrumLayout &l, const modulatedSignal &s)
+{
+    for (const draw::PlottedLine &line : spectrumLines(s))
+        draw::drawSpectralLine(p, l.frame.x(line.frequency - frequencyOffset), l.base(),
+                               l.frame.y(line.values[0]), pens().linePen, pens().dotPen);
 }
 
 } // namespace modulationplot

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "draw/pixelframe.h"
+#include "draw/plottedlines.h"
 #include "modulation/modulatedsignal.h"
 
 #include <QColor>
@@ -9,6 +10,7 @@
 #include <QString>
 
 #include <array>
+#include <vector>
 
 class QPainter;
 class QWidget;
@@ -73,8 +75,11 @@ struct SpectrumLayout {
 
 // Grid, frequency axis with arrowhead, caption near the right edge and the axis letter.
 void drawSpectrumBackdrop(QPainter &p, const SpectrumLayout &l, const QString &caption);
-// The three lines in order lower side, carrier, upper side, each topped by its dot; at ωM = 0,
-// where the side lines coincide with the carrier, one line of their summed height A(1 + m).
+// The lines in order lower side, carrier, upper side, numbered −1, 0, 1 (the line at ωN + n·ωM),
+// at their frequencies, their heights the values; at ωM = 0, where the side lines coincide with
+// the carrier, one line 0 of their summed height A(1 + m).
+std::vector<draw::PlottedLine> spectrumLines(const modulatedSignal &s);
+// Those lines, each topped by its dot.
 void drawSpectrumLines(QPainter &p, const SpectrumLayout &l, const modulatedSignal &s);
 
 } // namespace modulationplot

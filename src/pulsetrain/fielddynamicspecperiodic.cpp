@@ -38,16 +38,19 @@ void fieldDynamicSpecPeriodic::reperLength()
     update();
 }
 
-void fieldDynamicSpecPeriodic::paintEvent(QPaintEvent *)
+draw::LineSpectrum fieldDynamicSpecPeriodic::shownSpectrum() const
 {
     pulseTrainSignal train;
     train.setParameters(length, period);
-    spectrum = draw::LineSpectrum::fromCoefficients(train.coefficients, train.frequencyScale);
+    return draw::LineSpectrum::fromCoefficients(train.coefficients, train.frequencyScale);
+}
 
+void fieldDynamicSpecPeriodic::paintEvent(QPaintEvent *)
+{
     QPainter p(this);
     draw::LineSpectrumLayout layout;
     layout.title = tr("Спектр");
     backdrop.draw(p,
                   [&](QPainter &layer) { draw::drawLineSpectrumBackdrop(layer, size(), layout); });
-    draw::drawLineSpectrumLines(p, size(), layout, spectrum);
+    draw::drawLineSpectrumLines(p, size(), layout, shownSpectrum());
 }

@@ -8,7 +8,6 @@ fieldDependenceSpecDynamic::fieldDependenceSpecDynamic(QWidget *parent) : QWidge
 {
     setPalette(QPalette(QColor(255, 255, 230)));
     setAutoFillBackground(true);
-    refresh();
 }
 
 void fieldDependenceSpecDynamic::periodValueChanged(int v)
@@ -29,18 +28,18 @@ void fieldDependenceSpecDynamic::tau2ValueChanged(int v)
     update();
 }
 
-void fieldDependenceSpecDynamic::refresh()
+draw::LineSpectrum fieldDependenceSpecDynamic::shownSpectrum() const
 {
-    signal.computeCoefficients();
-    spectrum = draw::LineSpectrum::fromCoefficients(signal.coefficients, signal.frequencyScale);
+    dependenceSignal shown = signal;
+    shown.computeCoefficients();
+    return draw::LineSpectrum::fromCoefficients(shown.coefficients, shown.frequencyScale);
 }
 
 void fieldDependenceSpecDynamic::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    refresh();
     const draw::LineSpectrumLayout layout = shape::liveSpectrumLayout(tr("Спектр"));
     backdrop.draw(p,
                   [&](QPainter &layer) { draw::drawLineSpectrumBackdrop(layer, size(), layout); });
-    draw::drawLineSpectrumLines(p, size(), layout, spectrum);
+    draw::drawLineSpectrumLines(p, size(), layout, shownSpectrum());
 }

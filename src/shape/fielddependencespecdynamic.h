@@ -8,7 +8,7 @@
 
 // The live line spectrum of the trapezoid train. It stores what the live signal plot announces
 // and checks nothing: it never hears a refused value.
-class fieldDependenceSpecDynamic : public QWidget
+class fieldDependenceSpecDynamic : public QWidget, public draw::SpectrumPlot
 {
     Q_OBJECT
 
@@ -16,6 +16,10 @@ public:
     explicit fieldDependenceSpecDynamic(QWidget *parent = nullptr);
 
     const dependenceSignal &parameters() const { return signal; }
+    // The lines drawn, from (T, τ1, τ2): harmonic n at n·π/T in units of the reference
+    // fundamental π/16, its scaled coefficient as height.
+    draw::LineSpectrum shownSpectrum() const;
+    draw::PlottedLines plottedLines() const override { return shownSpectrum().plotted(); }
 
 public slots:
     void periodValueChanged(int v);
@@ -26,9 +30,6 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void refresh();
-
     dependenceSignal signal;
-    draw::LineSpectrum spectrum;
     draw::CachedLayer backdrop{*this};
 };

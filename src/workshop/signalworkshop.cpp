@@ -49,7 +49,6 @@ signalWorkshop::signalWorkshop(QWidget *parent) : QWidget(parent), panel(new sou
         ui.preset->addItem(QCoreApplication::translate("workshop", p.title));
     ui.preset->addItem(tr("Микрофон"));
     ui.preset->addItem(tr("Звуковой файл…"));
-    ui.open->setShortcut(QKeySequence::Open);
     // Under the row of sources; hidden, it takes no room.
     ui.verticalLayout->insertWidget(ui.verticalLayout->indexOf(ui.Func), panel);
 
@@ -152,6 +151,7 @@ void signalWorkshop::choosePreset(int index)
         return;
     ui.preset->setCurrentIndex(index);
     shownSource = index;
+    source = QLatin1String(names[std::size_t(index)].id);
     setSignal(workshop::presetSamples(names[std::size_t(index)].preset));
 }
 
@@ -165,6 +165,7 @@ bool signalWorkshop::applyFormula()
         refuse(typed.error);
         return false;
     }
+    source = QStringLiteral("formula");
     setSignal(typed.samples);
     return true;
 }
@@ -184,6 +185,7 @@ bool signalWorkshop::openFile(const QString &path)
         refuse(QStringLiteral("%1: %2").arg(QFileInfo(path).fileName(), read.error));
         return false;
     }
+    source = QStringLiteral("file");
     setSignal(read.samples);
     return true;
 }
@@ -203,20 +205,24 @@ bool signalWorkshop::saveFile(const QString &path)
 
 void signalWorkshop::clearSignal()
 {
+    source = QStringLiteral("drawn");
     setSignal(workshop::Samples(workshop::sampleCount, 0.0));
 }
 
 void signalWorkshop::drawStroke(double t0, double v0, double t1, double v1)
 {
     workshop::Samples drawn = samples;
-    if (workshop::drawStroke(drawn, t0, v0, t1, v1) > 0)
+    if (workshop::drawStroke(drawn, t0, v0, t1, v1) > 0) {
+        source = QStringLiteral("drawn");
         setSignal(drawn);
+    }
 }
 
 void signalWorkshop::editAmplitude(int k, double value)
 {
     workshop::Series edited = coefficients;
     edited.amplitude.at(std::size_t(k)) = value;
+    source = QStringLiteral("edited");
     setSignal(workshop::partialSum(edited, workshop::harmonicCount), edited);
 }
 
@@ -250,7 +256,7 @@ void signalWorkshop::chooseSource(int index)
 
 bool signalWorkshop::startMicrophone()
 {
-    const Kept kept{samples, coefficients, pitch, shownSource};
+    const Kept kept{samples, coefficients, pitch, shownSource, source};
     ui.preset->setCurrentIndex(microphoneEntry());
     if (const QString reason = panel->microphone().unavailableReason(); !reason.isEmpty()) {
         microphoneLost(reason);
@@ -273,6 +279,7 @@ void signalWorkshop::microphoneLost(const QString &reason)
         pitch = kept.pitch;
         setSignal(kept.samples, kept.series);
         shownSource = kept.source;
+        source = kept.name;
     }
     ui.preset->setCurrentIndex(shownSource);
     veltarn::showNotice(*this, reason);
@@ -324,5 +331,6 @@ void signalWorkshop::takePeriod(const workshop::Period &period)
         return;
     }
     pitch = period.fundamental;
+    source = QStringLiteral("sound");
     setSignal(period.samples, workshop::seriesOf(period.samples));
 }

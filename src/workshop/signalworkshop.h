@@ -33,6 +33,10 @@ public:
     // period, the synthesis windows' 220 Hz for any other signal.
     double fundamental() const;
     soundSourcePanel &soundPanel() const { return *panel; }
+    // What the signal is, for the names of saved files: the preset's id, or "formula", "file",
+    // "drawn" (drawn with the mouse or cleared), "edited" (its spectrum's lines dragged),
+    // "sound" (a period of the microphone's or a sound file's sound).
+    QString signalName() const { return source; }
 
 public slots:
     void choosePreset(int index);
@@ -77,8 +81,10 @@ private:
         workshop::Series series;
         double pitch;
         int source;
+        QString name;
     };
     std::optional<Kept> beforeLive;
     int shownSource = 0; // the combo box's entry the signal came from last
     soundSourcePanel *panel;
+    QString source;
 };

@@ -5,7 +5,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPolygon>
+#include <QRegion>
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -14,6 +16,16 @@ namespace
 
 // The vertical axis' column, as in the spectra.
 constexpr int axisColumn = 10;
+// Columns either side of a moved vertex whose pixels its two segments may change: one column to
+// the next vertex, the pen's half width, the antialiasing, and a column to spare.
+constexpr int vertexReach = 4;
+// Columns beyond a clip from which the outline is still drawn: enough that the ends of the part
+// drawn lie outside the clip, as do the pixels of any segment left out.
+constexpr int outlineMargin = 2 * vertexReach;
+// Columns from either edge of the plot that hold an axis' arrowhead. A clip through the slanted
+// strokes of an arrowhead changes their antialiased pixels, so a redrawn area that reaches into
+// these columns takes all of them.
+constexpr int arrowReach = 16;
 
 // The constants of the workshop's synthesis and its series as it stands.
 class Model : public synthesisModel
@@ -53,9 +65,27 @@ workshopPlot::workshopPlot(const std::shared_ptr<workshop::Series> &series, QWid
 
 void workshopPlot::setSignal(const workshop::Samples &newSamples, const workshop::Series &newSeries)
 {
+    // A stroke moves a few vertices in every period: only the columns around them are drawn
+    // again, not the whole background.
+    const draw::PixelFrame f = frame();
+    QRegion moved;
+    for (int x = f.originX; x <= width(); ++x) {
+        if (outlineRow(samples, f, x) == outlineRow(newSamples, f, x))
+            continue;
+        QRect columns(x - vertexReach, 0, 2 * vertexReach + 1, height());
+        if (columns.left() < f.originX + arrowReach) {
+            columns.setLeft(0);
+            columns.setRight(std::max(columns.right(), f.originX + arrowReach));
+        }
+        if (columns.right() > width() - arrowReach) {
+            columns.setLeft(std::min(columns.left(), width() - arrowReach));
+            columns.setRight(width());
+        }
+        moved += columns;
+    }
     samples = newSamples;
     *series = newSeries;
-    redrawIdealSignal();
+    redrawIdealSignal(moved);
 }
 
 double workshopPlot::termAmplitude(int k) const
@@ -98,17 +128,30 @@ void workshopPlot::drawCurve(QPainter &p, const draw::PixelFrame &f,
     draw::drawCurve(p, f, times, *curve);
 }
 
-void workshopPlot::drawIdealSignal(QPainter &p, const draw::PixelFrame &f) const
+int workshopPlot::outlineRow(const workshop::Samples &signal, const draw::PixelFrame &f,
+                             int x) const
 {
     // One vertex a column, at the sample under its left edge: a jump is a steep segment one
     // column wide, whatever the number of samples under a column.
-    QPolygon outline;
-    for (int x = f.originX; x <= width(); ++x) {
-        const double periods = (x - f.originX) / (f.scaleX * periodUnits);
-        const double phase = periods - std::floor(periods);
-        const int n = std::min(workshop::sampleCount - 1, int(phase * workshop::sampleCount));
-        outline << QPoint(x, f.y(samples[std::size_t(n)]));
+    const double periods = (x - f.originX) / (f.scaleX * periodUnits);
+    const double phase = periods - std::floor(periods);
+    const int n = std::min(workshop::sampleCount - 1, int(phase * workshop::sampleCount));
+    return f.y(signal[std::size_t(n)]);
+}
+
+void workshopPlot::drawIdealSignal(QPainter &p, const draw::PixelFrame &f) const
+{
+    int first = f.originX;
+    int last = width();
+    // Within a clip only the part of the outline that can reach it is drawn.
+    if (p.hasClipping()) {
+        const QRect clip = p.clipBoundingRect().toAlignedRect();
+        first = std::max(first, clip.left() - outlineMargin);
+        last = std::min(last, clip.right() + outlineMargin);
     }
+    QPolygon outline;
+    for (int x = first; x <= last; ++x)
+        outline << QPoint(x, outlineRow(samples, f, x));
     p.drawPolyline(outline);
 }
 

@@ -46,6 +46,9 @@ protected:
 private:
     explicit workshopPlot(const std::shared_ptr<workshop::Series> &series, QWidget *parent);
 
+    // The ideal signal's vertex in column x, one a column from the vertical axis on.
+    int outlineRow(const workshop::Samples &signal, const draw::PixelFrame &f, int x) const;
+
     // Shared with the base's model, whose coefficients it is; only this plot changes it.
     const std::shared_ptr<workshop::Series> series;
     workshop::Samples samples;

@@ -23,6 +23,12 @@ constexpr double amplitudeRange = 2.0;
 // The harmonic numbers written under the axis.
 constexpr int numberStep = 10;
 
+// The mean and a missing harmonic have no phase to show.
+bool hasPhase(int k, double amplitude)
+{
+    return k > 0 && amplitude != 0.0;
+}
+
 } // namespace
 
 workshopSpectrum::workshopSpectrum(QWidget *parent) : spectrumSteps(parent)
@@ -123,12 +129,26 @@ void workshopSpectrum::drawBackdrop(QPainter &p) const
                           QString::number(sign));
 }
 
+draw::PlottedLines workshopSpectrum::plottedLines() const
+{
+    draw::PlottedLines lines{{QStringLiteral("amplitude"), QStringLiteral("phase")}, {}};
+    for (int k = 0; k < workshop::harmonicCount; ++k) {
+        const auto i = std::size_t(k);
+        const double amplitude = series.amplitude[i];
+        lines.lines.push_back(
+            {k,
+             double(k),
+             {amplitude, hasPhase(k, amplitude) ? series.phase[i] / synthesis::pi : 0.0}});
+    }
+    return lines;
+}
+
 void workshopSpectrum::drawLines(QPainter &p) const
 {
     const synthesisPens &pens = synthesisPens::get();
     const int half = height() / 2;
-    for (int k = 0; k < workshop::harmonicCount; ++k) {
-        const auto i = std::size_t(k);
+    for (const draw::PlottedLine &l : plottedLines().lines) {
+        const int k = l.number;
         const bool shown = k < highlightedLines();
         const QPen &line = shown ? pens.shownLine : pens.line;
         const QPen &disc = shown ? pens.shownDisc : pens.disc;
@@ -137,9 +157,9 @@ void workshopSpectrum::drawLines(QPainter &p) const
         p.setClipRect(0, 0, width(), half);
         draw::drawSpectralLine(p, x, amplitudeRow(), amplitudeTip(k).y(), line, disc);
         p.restore();
-        if (k == 0 || series.amplitude[i] == 0.0)
-            continue; // no phase to show
-        const int tip = draw::toPixel(phaseRow() - series.phase[i] / synthesis::pi * phaseScale());
+        if (!hasPhase(k, l.values[0]))
+            continue;
+        const int tip = draw::toPixel(phaseRow() - l.values[1] * phaseScale());
         draw::drawSpectralLine(p, x, phaseRow(), tip, line, disc);
     }
 }

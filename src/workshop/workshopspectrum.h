@@ -1,6 +1,7 @@
 #pragma once
 
 #include "draw/cachedlayer.h"
+#include "draw/plottedlines.h"
 #include "harmonics/spectrumsteps.h"
 #include "workshop/periodicsignal.h"
 
@@ -12,7 +13,7 @@ class QPainter;
 // φ_k in units of π from −1 to 1, k = 0 … 49, the lines of the harmonics added so far
 // highlighted as in the synthesis spectra. Dragging the top of an amplitude line edits that
 // amplitude; the plot reports it and shows what it is given next.
-class workshopSpectrum : public spectrumSteps
+class workshopSpectrum : public spectrumSteps, public draw::SpectrumPlot
 {
     Q_OBJECT
 
@@ -21,6 +22,9 @@ public:
 
     void setSeries(const workshop::Series &series);
     const workshop::Series &shownSeries() const { return series; }
+    // Line k at k times the fundamental, its amplitude A_k and its phase φ_k in units of π; a
+    // line without a phase to show (k = 0, or A_k = 0) has phase 0.
+    draw::PlottedLines plottedLines() const override;
 
     // The geometry the picture and the mouse share, at the plot's current size.
     int lineX(int k) const;

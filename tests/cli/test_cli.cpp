@@ -12,6 +12,8 @@
 #include "windowing/placement.h"
 #include "workshop/signalworkshop.h"
 
+#include <cmath>
+
 #include <QBuffer>
 #include <QDir>
 #include <QLayout>
@@ -277,6 +279,7 @@ private slots:
                     {{"--demo", "shape", "--export", "a.jpg"}, ".jpg"},
                     {{"--demo", "shape", "--export", "nowhere/a.png"}, "nowhere"},
                     {shape + QStringList{"--export", "blocker/b.svg"}, "blocker"},
+                    {shape + QStringList{"--export", "blocker/c.csv"}, "blocker"},
                     {shape + QStringList{"--size", "1920"}, "1920"},
                     {shape + QStringList{"--size", "0x1080"}, "0x1080"},
                     {shape + QStringList{"--scale", "0"}, "--scale 0"},
@@ -426,6 +429,27 @@ private slots:
                                     folder.path());
         QVERIFY2(r.status == 0 && QFileInfo(folder.filePath("a.wav")).size() == 44 + 2 * 480,
                  r.err.constData());
+    }
+
+    // The spectrum's lines from the command line: the workshop's formula gives its series.
+    void spectrumLines()
+    {
+        QTemporaryDir folder;
+        const Result r = runProgram({"--demo", "workshop", "--formula", "cos(2*pi*3*t)",
+                                     "--export", "lines.csv"},
+                                    folder.path());
+        QVERIFY2(r.status == 0 && r.err.isEmpty(), r.err.constData());
+        QFile file(folder.filePath("lines.csv"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QList<QByteArray> rows = file.readAll().split('\n');
+        QCOMPARE(rows.size(), 1 + 50 + 1);
+        QCOMPARE(rows.first(), QByteArray("n,frequency,amplitude,phase"));
+        for (int k = 0; k < 50; ++k) {
+            const QList<QByteArray> row = rows[k + 1].split(',');
+            QCOMPARE(row.size(), 4);
+            QCOMPARE(row[0].toInt(), k);
+            QVERIFY2(std::abs(row[2].toDouble() - (k == 3 ? 1.0 : 0.0)) < 1e-6, rows[k + 1]);
+        }
     }
 
     // --demo opens the demonstration over the menu with the values --set gives; --windowed and

@@ -1,7 +1,13 @@
 #include "catalog/catalog.h"
 #include "figures/figures.h"
+#include "harmonics/rectanglesignal.h"
+#include "harmonics/trapezesignal.h"
+#include "harmonics/trianglesignal.h"
+#include "pulsetrain/pulsetrainsignal.h"
 #include "session/windows.h"
+#include "shape/dependencesignal.h"
 #include "testsupport.h"
+#include "workshop/signalworkshop.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -10,6 +16,8 @@
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 
+#include <cmath>
+#include <functional>
 #include <memory>
 
 namespace
@@ -68,6 +76,56 @@ int filledLength(const QImage &img, int row, int left, int right)
         filled += c.blue() > c.red() + 60;
     }
     return filled;
+}
+
+// The rows of a CSV file below its header, each a list of numbers.
+std::vector<std::vector<double>> csvRows(const QString &path, QString *header)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    if (lines.size() < 2 || !lines.last().isEmpty())
+        return {};
+    lines.removeLast();
+    *header = lines.takeFirst();
+    std::vector<std::vector<double>> rows;
+    for (const QString &line : lines) {
+        rows.emplace_back();
+        for (const QString &field : line.split(QLatin1Char(',')))
+            rows.back().push_back(field.toDouble());
+    }
+    return rows;
+}
+
+// Rows n, n·step, coefficient n of a line spectrum whose n-th line is the n-th coefficient.
+std::vector<std::vector<double>> lines(const std::vector<double> &coefficients, double step)
+{
+    std::vector<std::vector<double>> rows;
+    for (std::size_t n = 0; n < coefficients.size(); ++n)
+        rows.push_back({double(n), double(n) * step, coefficients[n]});
+    return rows;
+}
+
+bool sameRows(const std::vector<std::vector<double>> &actual,
+              const std::vector<std::vector<double>> &expected, QString *why)
+{
+    if (actual.size() != expected.size()) {
+        *why = QStringLiteral("%1 rows, expected %2").arg(actual.size()).arg(expected.size());
+        return false;
+    }
+    for (std::size_t i = 0; i < actual.size(); ++i)
+        for (std::size_t c = 0; c < expected[i].size(); ++c)
+            if (actual[i].size() != expected[i].size() ||
+                std::abs(actual[i][c] - expected[i][c]) > 1e-9 * (1 + std::abs(expected[i][c]))) {
+                *why = QStringLiteral("row %1 column %2: %3, expected %4")
+                           .arg(i)
+                           .arg(c)
+                           .arg(actual[i].size() > c ? actual[i][c] : qQNaN())
+                           .arg(expected[i][c]);
+                return false;
+            }
+    return true;
 }
 
 } // namespace
@@ -192,6 +250,120 @@ private slots:
         }
     }
 
+    // The CSV of every demonstration holds the lines its live spectrum draws: the model's
+    // coefficients in the synthesis windows, the closed forms of the pulse train at T = 14,
+    // τ = 3 and of the modulated signal's three lines (one at ω = 0), the trapezoid train at
+    // other parameters, the workshop's amplitudes and phases in units of π.
+    void spectrumLines()
+    {
+        constexpr double pi = 3.14159265358979323846;
+        const auto pulseTrain = [] {
+            std::vector<std::vector<double>> rows;
+            const double step = 2 * pi / 14 / 0.448798;
+            rows.push_back({0, 0, 3 * 5 * 3 / 14.0});
+            for (int n = 1; n < 200; ++n)
+                rows.push_back({double(n), n * step, 3 * std::sin(3 * pi * n / 14) * 10 / pi / n});
+            return rows;
+        };
+        const auto trapezoids = [] {
+            dependenceSignal s;
+            s.period = 20;
+            s.tau1 = 6;
+            s.tau2 = 2;
+            s.computeCoefficients();
+            return lines(s.coefficients, pi / 20 / 0.1963495);
+        };
+        // m = 0.25: side lines A·m/2 and the carrier A at twice their height.
+        const auto modulation = [](double omega) -> std::vector<std::vector<double>> {
+            if (omega == 0)
+                return {{0, 8, 2 * 5 * 1.25}};
+            return {{-1, 8 - omega, 1.25}, {0, 8, 10}, {1, 8 + omega, 1.25}};
+        };
+        const struct {
+            const char *id;
+            std::vector<catalog::Setting> settings;
+            std::function<std::vector<std::vector<double>>()> expected;
+        } cases[] = {
+            {"rectangle",
+             {{"harmonics", "3"}},
+             [] { return lines(rectangleSignal().coefficients(), 1); }},
+            {"triangle", {}, [] { return lines(triangleSignal().coefficients(), 1); }},
+            {"trapezoid", {}, [] { return lines(trapezeSignal().coefficients(), 1); }},
+            {"pulse-train", {}, pulseTrain},
+            {"shape", {{"T", "20"}, {"tau1", "6"}, {"tau2", "2"}}, trapezoids},
+            {"modulation",
+             {{"m", "0.25"}, {"Omega", "8.00"}, {"omega", "1.50"}},
+             [&] { return modulation(1.5); }},
+            {"modulation",
+             {{"m", "0.25"}, {"Omega", "8.00"}, {"omega", "0"}},
+             [&] { return modulation(0); }},
+        };
+        for (const auto &c : cases) {
+            const catalog::Demonstration *d = catalog::find(c.id);
+            const std::unique_ptr<QWidget> window = d->make();
+            QCOMPARE(catalog::apply(*window, *d, c.settings), QString());
+            QTemporaryDir dir;
+            const QString path = dir.filePath("lines.csv");
+            QCOMPARE(figures::exportFiles(*window, {path}, {}), QString());
+            QString header, why;
+            const auto rows = csvRows(path, &header);
+            QCOMPARE(header, QString("n,frequency,value"));
+            QVERIFY2(sameRows(rows, c.expected(), &why), qPrintable(c.id + (": " + why)));
+        }
+    }
+
+    // The workshop writes amplitude and phase: the square's odd lines 4/(πk) at phase −π/2,
+    // within the FFT's precision; every line as the plot holds it, a line without a phase (the
+    // mean, a zero amplitude) at phase 0.
+    void workshopLines()
+    {
+        const catalog::Demonstration *d = catalog::find("workshop");
+        const std::unique_ptr<QWidget> window = d->make();
+        QCOMPARE(catalog::apply(*window, *d, {{"preset", "square"}, {"harmonics", "7"}}),
+                 QString());
+        QTemporaryDir dir;
+        const QString path = dir.filePath("w.csv");
+        QCOMPARE(figures::exportFiles(*window, {path}, {}), QString());
+        QString header;
+        const auto rows = csvRows(path, &header);
+        QCOMPARE(header, QString("n,frequency,amplitude,phase"));
+        QCOMPARE(rows.size(), std::size_t(50));
+        const workshop::Series &series = static_cast<signalWorkshop &>(*window).series();
+        constexpr double pi = 3.14159265358979323846;
+        for (int k = 0; k < 50; ++k) {
+            const auto &row = rows[std::size_t(k)];
+            QCOMPARE(row.size(), std::size_t(4));
+            QCOMPARE(row[0], double(k));
+            QCOMPARE(row[1], double(k));
+            const double amplitude = k % 2 ? 4 / (pi * k) : 0.0;
+            QCOMPARE(row[2], series.amplitude[std::size_t(k)]);
+            QVERIFY2(std::abs(row[2] - amplitude) < 1e-3 * 4 / pi, qPrintable(QString::number(k)));
+            if (k % 2)
+                QVERIFY2(std::abs(row[3] + 0.5) < 1e-3, qPrintable(QString::number(k)));
+            if (k == 0 || row[2] == 0)
+                QCOMPARE(row[3], 0.0);
+        }
+    }
+
+    // A CSV that cannot be written undoes the whole export; one that can stands beside the
+    // pictures.
+    void csvAllOrNothing()
+    {
+        const catalog::Demonstration *d = catalog::find("pulse-train");
+        const std::unique_ptr<QWidget> window = d->make();
+        QTemporaryDir dir;
+        const QStringList paths{dir.filePath("a.png"), dir.filePath("b.svg"),
+                                dir.filePath("missing/c.csv")};
+        const QString error = figures::exportFiles(*window, paths, {});
+        QVERIFY2(error.contains("c.csv"), qPrintable(error));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList());
+        QCOMPARE(figures::exportFiles(*window, {paths[0], dir.filePath("c.CSV")}, {}), QString());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), (QStringList{"a.png", "c.CSV"}));
+        QVERIFY(figures::checkSuffix("c.csv").isEmpty());
+        QVERIFY(figures::checkSuffix("c.txt").contains(".csv"));
+    }
+
     // Pictures and sounds share the name of the state: id, parameters, time; the second file
     // of a kind in the same second is numbered 2, and a file of another kind does not count.
     void freshNames()
@@ -211,6 +383,37 @@ private slots:
                  qPrintable(second));
         const QString sound = figures::freshName(*window, dir.path(), {"wav"});
         QVERIFY2(form.match(sound).hasMatch(), qPrintable(sound));
+    }
+
+    // The workshop's name says what its signal is, whichever source gave it.
+    void workshopNames()
+    {
+        const std::unique_ptr<QWidget> window = catalog::find("workshop")->make();
+        auto &w = static_cast<signalWorkshop &>(*window);
+        QTemporaryDir dir;
+        QFile table(dir.filePath("s.csv"));
+        QVERIFY(table.open(QIODevice::WriteOnly) && table.write("t,f\n0,0\n1,1\n") > 0);
+        table.close();
+        const struct {
+            std::function<void()> act;
+            const char *name;
+        } steps[] = {
+            {[&] { w.choosePreset(2); }, "triangle"},
+            {[&] { QVERIFY(w.setFormula("sin(2*pi*t)")); }, "formula"},
+            {[&] { QVERIFY(!w.setFormula("sin(")); }, "formula"},
+            {[&] { w.editAmplitude(3, 0.5); }, "edited"},
+            {[&] { QVERIFY(w.openFile(table.fileName())); }, "file"},
+            {[&] { w.drawStroke(0.1, 1, 0.2, 1); }, "drawn"},
+            {[&] { w.choosePreset(0); }, "sine"},
+            {[&] { w.clearSignal(); }, "drawn"},
+        };
+        for (const auto &step : steps) {
+            step.act();
+            const QString name = QFileInfo(figures::freshName(w, dir.path(), {"png"})).fileName();
+            QVERIFY2(name.startsWith(QStringLiteral("workshop_preset=%1_harmonics=0_")
+                                         .arg(QLatin1String(step.name))),
+                     qPrintable(name));
+        }
     }
 };
 

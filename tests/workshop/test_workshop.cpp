@@ -5,6 +5,7 @@
 #include "workshop/periodicsignal.h"
 #include "workshop/signalsources.h"
 #include "workshop/signalworkshop.h"
+#include "workshop/workshopplot.h"
 
 #include <QBuffer>
 #include <QComboBox>
@@ -404,6 +405,54 @@ private slots:
         QCOMPARE(w.signal(), Samples(sampleCount, 0.0));
         QVERIFY(w.openFile(saved));
         QCOMPARE(w.signal(), presetSamples(Preset::Noise));
+    }
+
+    // A stroke redraws only the columns where the signal moved, and the picture is the one a
+    // plot given the stroked signal afresh paints, pixel for pixel, at either pixel ratio: steep
+    // zigzags, a stroke across the period's end, a single point, a cleared signal.
+    void strokedPictures()
+    {
+        for (const int ratio : {1, 2}) {
+            const auto picture = [ratio](workshopPlot &plot) {
+                QImage img(plot.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+                img.setDevicePixelRatio(ratio);
+                img.fill(Qt::transparent);
+                plot.render(&img);
+                return img;
+            };
+            const auto fresh = [&](const Samples &signal) {
+                workshopPlot plot;
+                plot.setFont(testsupport::plotFont());
+                plot.resize(613, 301);
+                plot.setSignal(signal, seriesOf(signal));
+                return picture(plot);
+            };
+            workshopPlot live;
+            live.setFont(testsupport::plotFont());
+            live.resize(613, 301);
+            Samples signal = presetSamples(Preset::Square);
+            live.setSignal(signal, seriesOf(signal));
+            QImage before = picture(live);
+            std::vector<std::function<void(Samples &)>> strokes = {
+                [](Samples &s) { drawStroke(s, 0.95, 0.3, 1.07, -2.0); },
+                [](Samples &s) { drawStroke(s, 0.5, 2.0, 0.5, 2.0); },
+                [](Samples &s) { s.assign(s.size(), 0.0); },
+            };
+            // A zigzag across the whole period, its redrawn columns cutting through every
+            // caption, tick and grid line.
+            for (int n = 0; n < 50; ++n)
+                strokes.push_back([n](Samples &s) {
+                    drawStroke(s, n / 50.0, n % 2 ? 2.0 : -2.0, (n + 1) / 50.0, n % 2 ? -2.0 : 2.0);
+                });
+            for (const auto &stroke : strokes) {
+                stroke(signal);
+                live.setSignal(signal, seriesOf(signal));
+                const QImage after = picture(live);
+                QVERIFY(after != before);
+                QVERIFY(after == fresh(signal));
+                before = after;
+            }
+        }
     }
 
     // Pressing and dragging on the signal plot changes exactly the samples under the stroke, to
