@@ -25,9 +25,9 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The libraries come from dpkg-shlibdeps; what the binary loads or uses by name does not: the
-# toolkit's platform plugins, the fonts the plots and captions are drawn in, and the toolkit's own
-# texts in Russian.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-qpa-plugins, fonts-liberation, fonts-ipafont-mincho, qt6-translations-l10n")
+# toolkit's platform plugins, the fonts the plots and captions are drawn in, the toolkit's own
+# texts in Russian, and the GStreamer plugins that decode the workshop's sound files.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation, fonts-ipafont-mincho, \
+qt6-translations-l10n, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good")
 
 include(CPack)

@@ -134,7 +134,8 @@ dpkg-deb -I "$deb"
 depends=$(dpkg-deb -f "$deb" Depends)
 # libc6 and the toolkit come from the binary's own needs (shlibdeps); the rest are named by hand.
 for package in libc6 libqt6core6 libqt6widgets6 \
-               qt6-qpa-plugins fonts-liberation fonts-ipafont-mincho; do
+               qt6-qpa-plugins fonts-liberation fonts-ipafont-mincho qt6-translations-l10n \
+               gstreamer1.0-plugins-base gstreamer1.0-plugins-good; do
     grep -Eq "(^|, )$package( |,|$)" <<<"$depends" || fail "Depends lacks $package: $depends"
 done
 for field in Maintainer Description Section; do
