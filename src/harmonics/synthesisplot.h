@@ -109,6 +109,8 @@ protected:
     // By default mirrored about the vertical axis, the series being even.
     virtual void drawCurve(QPainter &p, const draw::PixelFrame &f,
                            const std::vector<double> *samples, const QPen &pen) const;
+    // The times of every curve's samples: sampleTime(i) for each i.
+    const std::vector<double> &sampleTimeline() const { return sampleTimes; }
     // For a subclass whose ideal signal changed: it is drawn anew with the next picture, all of
     // it, or only where it changed within `area`.
     void redrawIdealSignal();

@@ -122,10 +122,7 @@ void workshopPlot::drawCurve(QPainter &p, const draw::PixelFrame &f,
     if (!curve)
         return;
     p.setPen(pen);
-    std::vector<double> times(curve->size());
-    for (std::size_t i = 0; i < times.size(); ++i)
-        times[i] = sampleTime(int(i));
-    draw::drawCurve(p, f, times, *curve);
+    draw::drawCurve(p, f, sampleTimeline(), *curve);
 }
 
 int workshopPlot::outlineRow(const workshop::Samples &signal, const draw::PixelFrame &f,
