@@ -123,13 +123,12 @@ void signalWorkshop::setSignal(const workshop::Samples &newSamples,
     samples = newSamples;
     coefficients = newSeries;
     // The curves built so far belong to the old series: the synthesis starts over before the
-    // plot takes the new one.
+    // plot takes the new one. Its count going back to 0 shows the new signal's readouts.
     ui.reper->click();
     ui.Func->setSignal(samples, coefficients);
     ui.Spec->setSeries(coefficients);
     ui.message->clear();
     ui.formula->setPalette(QPalette());
-    showConvergence();
 }
 
 void signalWorkshop::refuse(const QString &text)
