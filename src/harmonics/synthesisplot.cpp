@@ -405,12 +405,6 @@ void synthesisPlot::drawCurve(QPainter &p, const draw::PixelFrame &f,
     draw::drawMirroredCurve(p, f, sampleTimes, *samples);
 }
 
-void synthesisPlot::redrawIdealSignal()
-{
-    background.invalidate();
-    update();
-}
-
 void synthesisPlot::redrawIdealSignal(const QRegion &area)
 {
     background.invalidate(area);

@@ -111,9 +111,8 @@ protected:
                            const std::vector<double> *samples, const QPen &pen) const;
     // The times of every curve's samples: sampleTime(i) for each i.
     const std::vector<double> &sampleTimeline() const { return sampleTimes; }
-    // For a subclass whose ideal signal changed: it is drawn anew with the next picture, all of
-    // it, or only where it changed within `area`.
-    void redrawIdealSignal();
+    // For a subclass whose ideal signal changed within `area`: that part of it is drawn anew with
+    // the next picture.
     void redrawIdealSignal(const QRegion &area);
 
     std::optional<std::vector<double>> currentHarmonic;
